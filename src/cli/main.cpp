@@ -1,0 +1,11 @@
+// korvo-cli: the chart program's core, headless.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    return korvo::cli::RunCli(args, std::cout, std::cerr);
+}
