@@ -325,16 +325,16 @@ void QtCanvas::DrawOneText(const QPoint& at, const QString& text) {
 void QtCanvas::TextOut(Point p, std::string_view utf8) {
     if (utf8.empty()) return;
     const QPoint at = Dev(p);
-    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-    // Texts are short; a generous box around the anchor decides whether any pixel can show.
+    // Texts are short; a generous box around the anchor (every byte taken as a full
+    // character) decides whether any pixel can show, before any text is converted.
     const int px = std::max(12, LengthToPixels(state_.font.height));
-    const int reach = px * (static_cast<int>(text.size()) + 2);
+    const int reach = px * (static_cast<int>(utf8.size()) + 2);
     if (Outside(QRect(at.x() - reach, at.y() - reach, 2 * reach, 2 * reach))) {
         ++skipped_;
         return;
     }
     ApplyClipAndRop();
-    DrawOneText(at, text);
+    DrawOneText(at, QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
     ++drawn_;
 }
 
