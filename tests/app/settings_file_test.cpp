@@ -372,6 +372,32 @@ TEST(SettingsFile, ShippedFileHoldsTheStandardColoursAndDefaults) {
     EXPECT_EQ(read->indicators.table, indicators::StandardParameterTable());
 }
 
+TEST(SettingsFile, MonochromePrintGivesBackTheUsersColoursFromTheFile) {
+    test::TempDir dir;
+    auto state = NewState();
+    state->startDirectory = dir.Path();
+    state->colours.risingBars = 0x102030;
+    state->colours.graphArea = 0x405060;
+    state->viewMode = kViewChart;
+    const auto path = SettingsPath(state->startDirectory);
+    view::CreatePensAndBrushes(state->drawing, state->colours);
+
+    view::MonochromeColours(state->colours, state->drawing,
+                            [&] { EXPECT_EQ(WriteSettings(*state, path), 0); });
+    EXPECT_EQ(state->drawing.upBarBrush.colour, 0x404040u);
+    EXPECT_EQ(state->drawing.graphBackgroundBrush.colour, 0xFFFFFFu);
+
+    view::RestoreColours(state->colours, state->drawing,
+                         [&] { EXPECT_EQ(ReadSettings(*state, path), 0); });
+    EXPECT_EQ(state->colours.risingBars, 0x102030u);
+    EXPECT_EQ(state->drawing.upBarBrush.colour, 0x102030u);
+    EXPECT_EQ(state->drawing.graphBackgroundBrush.colour, 0x405060u);
+    EXPECT_EQ(state->colours.palette[10], 0x80FF80u);
+    // Reading the file mid-run leaves the start directory where it is.
+    EXPECT_EQ(state->startDirectory, dir.Path());
+    EXPECT_EQ(state->exitDirectory, dir.Path().string());
+}
+
 struct CliRun {
     int code;
     std::string out;
