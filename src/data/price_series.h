@@ -46,8 +46,8 @@ struct PriceSeries {
 
     std::string dataPath;          // the data file last chosen
     std::string previousDataPath;  // the one before the last open or period switch
-    std::string headerText;        // header block of the last normalised file, '<' to '>' (CP932 bytes)
-    std::string chrFileName;       // CP932 bytes as in the header
+    std::string headerText;   // header block of the last normalised file, '<' to '>' (CP932 bytes)
+    std::string chrFileName;  // CP932 bytes as in the header
     bool hasChrFile = false;
     std::string boxFileName;
     bool hasBoxFile = false;

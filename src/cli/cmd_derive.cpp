@@ -1,0 +1,133 @@
+// derive: the weekly or monthly data file the period commands build and save.
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <ostream>
+
+#include "cli/cli.h"
+#include "data/data.h"
+#include "platform/files.h"
+
+namespace korvo::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A user who answers the derivation's save questions and picks the files as
+// given on the command line; every other message goes to the usual prompts.
+class DerivingUser : public platform::Prompts {
+  public:
+    DerivingUser(platform::ScriptedPrompts& inner, std::ostream& err,
+                 std::deque<platform::Answer> answers, std::optional<std::string> appendTo,
+                 std::string saveAs)
+        : inner_(inner),
+          err_(err),
+          answers_(std::move(answers)),
+          appendTo_(std::move(appendTo)),
+          saveAs_(std::move(saveAs)) {}
+
+    platform::Answer ShowMessage(const std::string& text, const std::string& caption,
+                                 platform::Buttons buttons, platform::Icon icon) override {
+        if (buttons == platform::Buttons::Ok || answers_.empty())
+            return inner_.ShowMessage(text, caption, buttons, icon);
+        const platform::Answer answer = answers_.front();
+        answers_.pop_front();
+        err_ << "[" << caption << "] " << text << " -> " << platform::ToString(answer) << "\n";
+        return answer;
+    }
+    std::optional<std::string> OpenFile(const platform::FileDialogRequest&) override {
+        return appendTo_;
+    }
+    std::optional<std::string> SaveFile(const platform::FileDialogRequest&) override {
+        return saveAs_;
+    }
+    std::optional<platform::Colour> PickColour(platform::Colour preset,
+                                               platform::CustomColours& custom) override {
+        return inner_.PickColour(preset, custom);
+    }
+    void Beep() override { inner_.Beep(); }
+
+  private:
+    platform::ScriptedPrompts& inner_;
+    std::ostream& err_;
+    std::deque<platform::Answer> answers_;
+    std::optional<std::string> appendTo_;
+    std::string saveAs_;
+};
+
+int RunDerive(CliContext& context) {
+    const auto& p = context.Args().positional;
+    const auto output = context.Option("-o");
+    if (p.size() != 2 || (p[0] != "weekly" && p[0] != "monthly") || !output) {
+        context.Err() << "usage: korvo-cli derive weekly|monthly FILE.stk -o OUT.stk "
+                         "[--append EXISTING.stk]\n";
+        return 2;
+    }
+    auto series = std::make_unique<data::PriceSeries>();
+    data::DataState state;
+    platform::NullProgress progress;
+    data::LoadEnvironment env{context.Prompts(), context.Clock(), context.Dir(), progress, {}};
+    data::DataEffects effects;
+    data::DataContext c{*series, state, env, effects};
+
+    // The daily file is opened and loaded first, as the commands only act on a
+    // loaded daily series.
+    if (!data::OpenDataFile(c, fs::absolute(p[1]).string())) {
+        context.Out() << "result: -3\n";
+        return 1;
+    }
+    const int loaded = data::ReloadWorkingCopy(c);
+    if (loaded < 0) {
+        context.Out() << "result: " << loaded << "\n";
+        return 1;
+    }
+    if (!data::IsDailyType(series->fileTypeId)) {
+        context.Err() << "korvo-cli: " << p[1] << " is not a daily file (type "
+                      << series->fileTypeId << ")\n";
+        return 1;
+    }
+
+    const auto append = context.Option("--append");
+    std::deque<platform::Answer> answers = {platform::Answer::Yes,
+                                            append ? platform::Answer::Yes : platform::Answer::No};
+    // Appending writes into the chosen file; the tool chooses a copy of EXISTING
+    // made as OUT, so the output is always OUT and EXISTING stays as it is.
+    const std::string out = fs::absolute(*output).string();
+    std::optional<std::string> appendTo;
+    if (append) {
+        if (platform::CopyFileExpanding(fs::absolute(*append), out) != platform::kCopyOk) {
+            context.Err() << "korvo-cli: cannot copy " << *append << " to " << *output << "\n";
+            return 1;
+        }
+        appendTo = out;
+    }
+    DerivingUser user(context.Prompts(), context.Err(), std::move(answers), appendTo, out);
+    data::LoadEnvironment deriveEnv{user, context.Clock(), context.Dir(), progress, {}};
+    data::DataContext d{*series, state, deriveEnv, effects};
+    const int result = p[0] == "weekly" ? data::MakeWeeklyFile(d) : data::MakeMonthlyFile(d);
+    context.Out() << "result: " << result << "\n"
+                  << "dataPath: " << series->dataPath << "\n";
+    return result == 1 ? 0 : 1;
+}
+
+Command MakeDeriveCommand() {
+    return Command{
+        110,
+        "derive",
+        "derive weekly|monthly FILE.stk -o OUT.stk [--append EXISTING.stk]",
+        "load the daily FILE and build its weekly or monthly file as the period commands do, "
+        "saved as OUT; with --append, OUT is a copy of EXISTING with the new records appended "
+        "(EXISTING is not changed); prints the result code (1 done) and the data file now "
+        "current",
+        {"-o", "--append"},
+        {},
+        RunDerive};
+}
+
+const bool registered = RegisterCommand(MakeDeriveCommand());
+
+}  // namespace
+
+}  // namespace korvo::cli

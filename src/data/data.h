@@ -1,0 +1,18 @@
+// What other folders use of the price data files: the series, the load
+// pipeline, the calendar, the period commands and the file helpers.
+#pragma once
+
+#include "data/calendar.h"
+#include "data/data_state.h"
+#include "data/data_text.h"
+#include "data/derive_period.h"
+#include "data/header_block.h"
+#include "data/load_price_series.h"
+#include "data/normalise_data_file.h"
+#include "data/period_commands.h"
+#include "data/price_series.h"
+#include "data/progress_bar.h"
+#include "data/recent_files.h"
+#include "data/scan_data_file.h"
+#include "data/stk_reader.h"
+#include "data/working_copy.h"
