@@ -89,9 +89,15 @@ TEST(Hints, PagingRunsRoundTopicsOneToTwentyEight) {
         int expected;
     } steps[] = {
         {0, false, 28},  // the first press after program start, backwards
-        {0, true, 1},    {1, false, 28},  {28, true, 1}, {27, true, 28}, {2, false, 1},
-        {17, true, 18},  {17, false, 16}, {99, true, 1},  // a value that cannot be stored counts as
-                                                          // the start value
+        {0, true, 1},
+        {1, false, 28},
+        {28, true, 1},
+        {27, true, 28},
+        {2, false, 1},
+        {17, true, 18},
+        {17, false, 16},
+        {99, true, 1},  // a value that cannot be stored counts as
+                        // the start value
         {-4, false, 28},
     };
     for (const auto& s : steps) {
