@@ -183,14 +183,12 @@ std::optional<int> FirstDate(DataContext& c, const PriceSeries& s) {
 }
 
 int LoadInto(DataContext& c, PriceSeries& s, std::array<std::int64_t, kMaxBars>& volumes,
-             const std::string& path) {
+             const std::string& path, std::string_view bytes) {
     platform::Prompts& prompts = c.env.prompts;
     Load load{c, s, volumes};
     s.maxHigh = 0.0f;
     s.minLow = 100000000.0f;
-    const auto bytes = ReadFileBytes(c.env.Resolve(path));
-    if (!bytes) return -3;
-    StkReader in(*bytes);
+    StkReader in(bytes);
 
     HeaderDirectives directives;
     if (ReadHeaderBlock(in, directives, prompts) < 0) return -21;
@@ -289,15 +287,24 @@ int LoadInto(DataContext& c, PriceSeries& s, std::array<std::int64_t, kMaxBars>&
 
 }  // namespace
 
-int LoadPriceSeries(DataContext& context, const std::string& path) {
+int LoadPriceSeries(DataContext& context, const std::string& path, std::string_view contents) {
     // Built aside and committed only when the load succeeds, so a failed load
     // never leaves a mixture of two files in the series.
     auto scratch = std::make_unique<PriceSeries>(context.series);
     auto volumes = std::make_unique<std::array<std::int64_t, kMaxBars>>();
-    const int result = LoadInto(context, *scratch, *volumes, path);
+    const int result = LoadInto(context, *scratch, *volumes, path, contents);
     context.state.detailedMessages = false;
     if (result >= 0) context.series = *scratch;
     return result;
+}
+
+int LoadPriceSeries(DataContext& context, const std::string& path) {
+    const auto bytes = ReadFileBytes(context.env.Resolve(path));
+    if (!bytes) {
+        context.state.detailedMessages = false;
+        return -3;
+    }
+    return LoadPriceSeries(context, path, *bytes);
 }
 
 }  // namespace korvo::data

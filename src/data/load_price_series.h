@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "data/data_state.h"
 
@@ -22,5 +23,7 @@ namespace korvo::data {
 // The series is replaced only by a successful load; after a failure it is as it was.
 // The detailed-message switch is off afterwards, whatever the result.
 int LoadPriceSeries(DataContext& context, const std::string& path);
+// The same on the file's contents as already read.
+int LoadPriceSeries(DataContext& context, const std::string& path, std::string_view contents);
 
 }  // namespace korvo::data

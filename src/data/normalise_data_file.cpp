@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <new>
-#include <numeric>
 #include <vector>
 
 #include "data/calendar.h"
@@ -15,17 +14,19 @@ namespace korvo::data {
 
 namespace {
 
+// A record by its date and where its five value tokens lie in the file.
 struct Record {
     std::int64_t key = 0;
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    std::string_view values[5];
+    std::int32_t year = 0;
+    std::int32_t month = 0;
+    std::int32_t day = 0;
+    std::uint32_t valuesBegin = 0;
+    std::uint32_t valuesEnd = 0;
 };
 
 // Year, month and day of a record as written back. A date that does not read as
 // whole numbers is marked with the invalid year, like a year out of range.
-Record ParseRecord(const std::string_view* tokens) {
+Record ParseRecord(std::string_view bytes, const std::string_view* tokens) {
     Record r;
     const auto year = WholeInt(tokens[0]);
     const auto month = WholeInt(tokens[1]);
@@ -35,22 +36,54 @@ Record ParseRecord(const std::string_view* tokens) {
     r.year = (year && month && day) ? WidenYear(*year) : -3;
     r.key = static_cast<std::int64_t>(r.year) * 10000 + static_cast<std::int64_t>(r.month) * 100 +
             r.day;
-    for (int i = 0; i < 5; ++i)
-        r.values[i] = tokens[3 + i];
+    r.valuesBegin = static_cast<std::uint32_t>(tokens[3].data() - bytes.data());
+    r.valuesEnd = static_cast<std::uint32_t>(tokens[7].data() + tokens[7].size() - bytes.data());
     return r;
 }
 
-void AppendRecord(std::string& out, const Record& r, bool last) {
-    out += last ? "\n " : " \n ";
-    AppendInt(out, r.year, 4);
-    out += ' ';
-    AppendInt(out, r.month, 2);
-    out += ' ';
-    AppendInt(out, r.day, 2);
-    for (int i = 0; i < 5; ++i) {
-        out += ' ';
-        out += r.values[i];
+// The new contents, compared with the old as they are produced: a file that is
+// already in order is only read, and the new text is built only from the first
+// byte that differs.
+class Output {
+  public:
+    explicit Output(std::string_view old) : old_(old) {}
+
+    void Append(std::string_view piece) {
+        if (same_) {
+            if (old_.substr(pos_, piece.size()) == piece) {
+                pos_ += piece.size();
+                return;
+            }
+            same_ = false;
+            text_.reserve(old_.size() + 64);
+            text_.assign(old_.substr(0, pos_));
+        }
+        text_.append(piece);
     }
+    bool Unchanged() const { return same_ && pos_ == old_.size(); }
+    std::string Take() { return same_ ? std::string(old_.substr(0, pos_)) : std::move(text_); }
+
+  private:
+    std::string_view old_;
+    std::size_t pos_ = 0;
+    bool same_ = true;
+    std::string text_;
+};
+
+void AppendRecord(Output& out, std::string& line, std::string_view bytes, const Record& r,
+                  bool last) {
+    line.assign(last ? "\n " : " \n ");
+    AppendInt(line, r.year, 4);
+    line += ' ';
+    AppendInt(line, r.month, 2);
+    line += ' ';
+    AppendInt(line, r.day, 2);
+    StkReader values(bytes.substr(r.valuesBegin, r.valuesEnd - r.valuesBegin));
+    while (const auto token = values.NextToken()) {
+        line += ' ';
+        line += *token;
+    }
+    out.Append(line);
 }
 
 void ShowMemoryShort(platform::Prompts& prompts) {
@@ -58,16 +91,10 @@ void ShowMemoryShort(platform::Prompts& prompts) {
                         platform::Buttons::Ok, platform::Icon::Stop);
 }
 
-int Normalise(const LoadEnvironment& env, const std::string& path, int capacity,
-              std::string* headerText) {
-    const std::filesystem::path file = env.Resolve(path);
-    const auto bytes = ReadFileBytes(file);
-    if (!bytes) {
-        env.prompts.ShowMessage("データファイルが見つかりません！!", path, platform::Buttons::Ok,
-                                platform::Icon::Stop);
-        return -30;
-    }
-    StkReader in(*bytes);
+// Returns the number of records, or -1 when the text is not a data file the scan
+// would accept; `out` holds the normalised text unless it equals `bytes`.
+int NormaliseText(std::string_view bytes, int capacity, Output& out, std::string* headerText) {
+    StkReader in(bytes);
     std::string header;
     const int hasHeader = CopyHeaderBlockText(in, header);
     if (headerText) *headerText = hasHeader == 1 ? header : std::string();
@@ -86,58 +113,75 @@ int Normalise(const LoadEnvironment& env, const std::string& path, int capacity,
     records.reserve(static_cast<std::size_t>(std::min(capacity, kMaxRecords)));
     std::string_view tokens[8];
     while (static_cast<int>(records.size()) < capacity && in.NextTokens(tokens, 8) == 8)
-        records.push_back(ParseRecord(tokens));
+        records.push_back(ParseRecord(bytes, tokens));
 
     // Files are normally in date order already; sort only when they are not.
     const auto byKey = [](const Record& a, const Record& b) { return a.key < b.key; };
     if (!std::is_sorted(records.begin(), records.end(), byKey))
         std::stable_sort(records.begin(), records.end(), byKey);
 
-    std::string out;
-    out.reserve(bytes->size() + 64);
     if (hasHeader == 1) {
-        out += header;
-        out += '\n';
+        out.Append(header);
+        out.Append("\n");
     }
-    out += '\n';
-    AppendInt(out, *id);
-    out += '\n';
+    std::string line(1, '\n');
+    AppendInt(line, *id);
+    line += '\n';
     for (int i = 1; i <= 4; ++i) {
-        out += heading[i];
-        out += '\n';
+        line += heading[i];
+        line += '\n';
     }
-    AppendInt(out, *startYear);
-    out += '\t';
-    AppendInt(out, *startMonth);
-    out += '\t';
-    AppendInt(out, *startDay);
-    out += '\n';
+    AppendInt(line, *startYear);
+    line += '\t';
+    AppendInt(line, *startMonth);
+    line += '\t';
+    AppendInt(line, *startDay);
+    line += '\n';
+    out.Append(line);
 
-    // Of a run of equal dates only the last one, in file order, is kept.
-    std::vector<const Record*> kept;
-    kept.reserve(records.size());
-    for (std::size_t i = 0; i < records.size(); ++i)
-        if (i + 1 == records.size() || records[i + 1].key != records[i].key)
-            kept.push_back(&records[i]);
-    for (std::size_t i = 0; i < kept.size(); ++i)
-        AppendRecord(out, *kept[i], i + 1 == kept.size());
+    // Of a run of equal dates only the last one, in file order, is kept; so the
+    // file's last record is always the last one written.
+    int written = 0;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const bool last = i + 1 == records.size();
+        if (!last && records[i + 1].key == records[i].key) continue;
+        AppendRecord(out, line, bytes, records[i], last);
+        ++written;
+    }
+    return written;
+}
 
-    // An unchanged file is not rewritten; a changed one replaces the old only
-    // once it is complete.
-    if (out != *bytes && !platform::WriteFileAtomically(file, out)) return -40;
-    return static_cast<int>(kept.size());
+int Normalise(const LoadEnvironment& env, const std::string& path, int capacity,
+              std::string* headerText, std::string* contents) {
+    const std::filesystem::path file = env.Resolve(path);
+    auto bytes = ReadFileBytes(file);
+    if (!bytes) {
+        env.prompts.ShowMessage("データファイルが見つかりません！!", path, platform::Buttons::Ok,
+                                platform::Icon::Stop);
+        return -30;
+    }
+    Output out(*bytes);
+    const int result = NormaliseText(*bytes, capacity, out, headerText);
+    if (result >= 0 && !out.Unchanged()) {
+        // The new contents replace the old only once they are complete.
+        std::string text = out.Take();
+        if (!platform::WriteFileAtomically(file, text)) return -40;
+        *bytes = std::move(text);
+    }
+    if (contents) *contents = std::move(*bytes);
+    return result;
 }
 
 }  // namespace
 
 int NormaliseDataFile(const LoadEnvironment& env, const std::string& path, int capacity,
-                      std::string* headerText) {
+                      std::string* headerText, std::string* contents) {
     if (capacity <= 0) {
         ShowMemoryShort(env.prompts);
         return -1;
     }
     try {
-        return Normalise(env, path, capacity, headerText);
+        return Normalise(env, path, capacity, headerText, contents);
     } catch (const std::bad_alloc&) {
         ShowMemoryShort(env.prompts);
         return -1;

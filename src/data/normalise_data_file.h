@@ -19,8 +19,9 @@ namespace korvo::data {
 //       follows says why);
 //   -30 the file cannot be opened (after a message captioned with the path);
 //   -40 the new contents cannot be written (the file is left as it was).
-// The header block is stored in *headerText when given (emptied when there is none).
+// The header block is stored in *headerText when given (emptied when there is none),
+// and the file's contents after the call in *contents (when the file was read).
 int NormaliseDataFile(const LoadEnvironment& env, const std::string& path, int capacity,
-                      std::string* headerText = nullptr);
+                      std::string* headerText = nullptr, std::string* contents = nullptr);
 
 }  // namespace korvo::data

@@ -45,15 +45,9 @@ bool StartDateValid(const std::string_view* date) {
     return year >= 0 && year <= 2050 && month >= 1 && month <= 12 && day >= 1 && day <= 31;
 }
 
-int Scan(DataContext& c, const std::string& path) {
+int Scan(DataContext& c, const std::string& path, std::string_view bytes) {
     platform::Prompts& prompts = c.env.prompts;
-    const auto bytes = ReadFileBytes(c.env.Resolve(path));
-    if (!bytes) {
-        prompts.ShowMessage("データファイルを選んでください! ", "警告メッセージ(W8770)",
-                            Buttons::Ok, Icon::Stop);
-        return -3;
-    }
-    StkReader in(*bytes);
+    StkReader in(bytes);
     std::string header;
     if (CopyHeaderBlockText(in, header) < 0) {
         ShowDataFormError(prompts);
@@ -112,11 +106,22 @@ int Scan(DataContext& c, const std::string& path) {
 
 }  // namespace
 
-int ScanDataFile(DataContext& context, const std::string& path) {
-    const int result = Scan(context, path);
+int ScanDataFile(DataContext& context, const std::string& path, std::string_view contents) {
+    const int result = Scan(context, path, contents);
     // A check the quote import asked for applies to this scan only.
     context.state.symbolCheck.requested = false;
     return result;
+}
+
+int ScanDataFile(DataContext& context, const std::string& path) {
+    const auto bytes = ReadFileBytes(context.env.Resolve(path));
+    if (!bytes) {
+        context.state.symbolCheck.requested = false;
+        context.env.prompts.ShowMessage("データファイルを選んでください! ", "警告メッセージ(W8770)",
+                                        Buttons::Ok, Icon::Stop);
+        return -3;
+    }
+    return ScanDataFile(context, path, *bytes);
 }
 
 }  // namespace korvo::data

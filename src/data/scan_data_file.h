@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "data/data_state.h"
 
@@ -17,5 +18,7 @@ namespace korvo::data {
 //   -1002 the user cancelled the warning that the file's symbol code differs
 //         from the one the quote import is writing (no further message).
 int ScanDataFile(DataContext& context, const std::string& path);
+// The same on the file's contents as already read.
+int ScanDataFile(DataContext& context, const std::string& path, std::string_view contents);
 
 }  // namespace korvo::data

@@ -19,26 +19,35 @@ constexpr int kMinimumRecords = 5;
 }  // namespace
 
 int ReloadWorkingCopy(DataContext& c) {
-    int result = NormaliseDataFile(c.env, kWorkingCopyName, kMaxRecords, &c.series.headerText);
-    if (result == -30) return result;
-    if (result == -40) {
+    // The copy is read once; each step works on its contents as the one before
+    // left them (and as they are on disk).
+    std::string contents;
+    const int records =
+        NormaliseDataFile(c.env, kWorkingCopyName, kMaxRecords, &c.series.headerText, &contents);
+    if (records == -30) return records;
+    if (records == -40) {
         // The copy cannot be rewritten: nothing after this would be safe.
-        ShowErrorCode(c.env.prompts, result);
-        return result;
+        ShowErrorCode(c.env.prompts, records);
+        return records;
     }
-    const int count = ScanDataFile(c, kWorkingCopyName);
+    const int count = ScanDataFile(c, kWorkingCopyName, contents);
     if (count < 0) return count;
     if (count < kMinimumRecords) {
         c.env.prompts.ShowMessage("データー量が不足です！（最少５セット以上）", "警告メッセージ",
                                   Buttons::Ok, Icon::None);
         return -1;
     }
-    result = NormaliseDataFile(c.env, kWorkingCopyName, count, &c.series.headerText);
-    if (result < 0) {
-        if (result == -40) ShowErrorCode(c.env.prompts, result);
-        return result;
+    // Normalising again with the count changes nothing when the count is what the
+    // first pass wrote, which it is whenever that pass succeeded.
+    if (count != records) {
+        const int again =
+            NormaliseDataFile(c.env, kWorkingCopyName, count, &c.series.headerText, &contents);
+        if (again < 0) {
+            if (again == -40) ShowErrorCode(c.env.prompts, again);
+            return again;
+        }
     }
-    const int bars = LoadPriceSeries(c, kWorkingCopyName);
+    const int bars = LoadPriceSeries(c, kWorkingCopyName, contents);
     if (bars < 0) return bars;
     if (c.series.fileTypeId == 212 || c.series.fileTypeId == 214)
         c.effects.resetHorizontalZoom = true;
