@@ -265,6 +265,13 @@ TEST_F(DerivePeriod, FilesThatCannotBeRead) {
     WriteWorkingCopy(Stk(Heading(), {Line(2004, 1, 5), Line(2004, 13, 5)}));
     prompts.QueueAnswer(Answer::No);
     EXPECT_EQ(MakeWeeklyFile(context), -1);
+    // A title token longer than a data file allows is refused, naming the file.
+    WriteWorkingCopy(Stk(Heading(210, "2004 1 1", std::string(128, 'T')), {Line(2004, 1, 5)}));
+    prompts.QueueAnswer(Answer::No);
+    EXPECT_EQ(MakeMonthlyFile(context), -1);
+    EXPECT_EQ(
+        LastMessage().text,
+        "ﾃﾞｰﾀ ﾌｫｰﾑ エラー\nタイトル・コード等の項目が長すぎます！（127文字まで）\n\nkorvo.TMP");
     EXPECT_FALSE(Exists("weekdat.TMP"));
 }
 
