@@ -29,6 +29,22 @@ struct MultiChartPages {
 };
 
 struct RenderContext {
+    RenderContext(platform::Canvas& canvas_, data::PriceSeries& series_, ChartGeometry& geometry_,
+                  view::ViewState& view_, ChartOptions& options_, view::DrawingObjects& objects_,
+                  const view::ColourTable& colours_, const indicators::IndicatorParams& indicators_,
+                  platform::Prompts& prompts_, const platform::Clock& clock_, ChartLayers& layers_)
+        : canvas(canvas_),
+          series(series_),
+          geometry(geometry_),
+          view(view_),
+          options(options_),
+          objects(objects_),
+          colours(colours_),
+          indicators(indicators_),
+          prompts(prompts_),
+          clock(clock_),
+          layers(layers_) {}
+
     platform::Canvas& canvas;
     data::PriceSeries& series;
     ChartGeometry& geometry;
