@@ -2,16 +2,21 @@
 // plus the few values the shell itself owns.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <string>
 
 #include "altcharts/alt_chart_settings.h"
 #include "annotate/annotation_settings.h"
+#include "app/modeless.h"
+#include "chart/chart_geometry.h"
 #include "chart/chart_options.h"
+#include "data/data_state.h"
 #include "data/import_settings.h"
 #include "data/price_series.h"
 #include "indicators/indicator_params.h"
+#include "platform/clock.h"
 #include "view/colours.h"
 #include "view/drawing_objects.h"
 #include "view/view_state.h"
@@ -19,11 +24,62 @@
 namespace korvo::app {
 
 // What the next paint draws.
-inline constexpr int kViewOpeningScreen = 0;
-inline constexpr int kViewChart = 1;
+enum ViewMode : int {
+    kViewOpeningScreen = 0,
+    kViewChart = 1,
+    // Set when the price read-out ends and by the annotation tools: painted like
+    // the chart, keeping the clip and cursor of the paint before.
+    kViewAfterReadout = 43,
+    kViewAfterGroupImport = 77,
+    // Restore the screen from the snapshot kept for the annotation editor.
+    kViewRestoreSnapshot = 82,
+    kViewAfterAnnotation = 83,
+    // Store the annotation just placed; nothing is drawn in that paint.
+    kViewStoreAnnotation = 94,
+    // Only the background, while the new-file dialog is open.
+    kViewBlank = 98,
+    // The background once, then the chart again.
+    kViewBackgroundOnce = 99,
+};
+
+// The signal files, in the order shutdown deletes them.
+inline constexpr std::array<const char*, 8> kSignalFileNames = {
+    "bs.stp", "bs.brk", "bs.trd", "bs.pf", "bs.sar", "bs.mac", "bs.sto", "bs.sno"};
+
+// Work files removed at every normal exit, whether they exist or not.
+inline constexpr std::array<const char*, 5> kWorkFileNames = {
+    "KORVO.EDT", "korvo.TMP", "profit.stp", "korvYr.dat", "quoYEAR.dat"};
+
+// What the main window keeps between messages.
+struct ShellState {
+    // The working copy must be loaded before the next chart paint.
+    bool needsReload = false;
+    // The short-period plot start mode, and the pick of its start day in progress.
+    bool plotStartMode = false;
+    bool plotStartPick = false;
+    bool multiChartMode = false;
+    bool scanMode = false;
+    bool scanPopupRequest = false;
+    // An edit of the data editor lies in KORVO.EDT, not yet settled.
+    bool editPending = false;
+    // How the step, brick and point & figure charts measure their moves; on in every run.
+    bool option738 = false;
+    // One flag per signal file (kSignalFileNames), set by whatever wrote it this run.
+    std::array<bool, kSignalFileNames.size()> signalWritten{};
+    // The hint topic last chosen; outlives every hints window.
+    int hintTopic = 0;
+    // The display in pixels (640 by 480 when it reports nothing).
+    int screenWidth = 640;
+    int screenHeight = 480;
+    // Today, as read when the window was created.
+    platform::CivilDate today;
+    ModelessSlots modeless;
+};
 
 struct ProgramState {
     data::PriceSeries series;
+    data::DataState dataState;
+    chart::ChartGeometry geometry;
     view::ViewState view;
     view::ColourTable colours;
     view::DrawingObjects drawing;
@@ -32,6 +88,7 @@ struct ProgramState {
     annotate::AnnotationSettings annotation;
     altcharts::AltChartSettings altCharts;
     data::ImportSettings import;
+    ShellState shell;
 
     // Where the work files and the settings file live.
     std::filesystem::path startDirectory;

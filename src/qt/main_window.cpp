@@ -1,22 +1,303 @@
 #include "qt/main_window.h"
 
+#include <QBitmap>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGridLayout>
 #include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
 #include <QScreen>
+#include <QScrollBar>
 
+#include "app/menu_resource.h"
 #include "app/program_identity.h"
+#include "data/progress_bar.h"
+#include "qt/gui/qt_canvas.h"
+#include "qt/hint_window.h"
+#include "qt/input_dialog.h"
+#include "qt/menu_builder.h"
 
 namespace korvo::qt {
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+namespace {
+
+#include "../../resources/icons/korvo.xpm"
+
+const QColor kBackground(0x40, 0x40, 0x40);
+
+}  // namespace
+
+QIcon ProgramIcon() {
+    return QIcon(QPixmap(korvo_icon_xpm));
+}
+
+QCursor LineCursor() {
+    // A thin cross of one-pixel lines with a gap at its centre, so the point
+    // under it stays visible; drawn in the inverted screen colour.
+    constexpr int kSize = 32;
+    constexpr int kCentre = 15;
+    QImage shape(kSize, kSize, QImage::Format_Mono);
+    shape.fill(0);
+    QImage mask = shape;
+    for (int i = 0; i < kSize - 1; ++i) {
+        if (i >= kCentre - 2 && i <= kCentre + 2) continue;
+        shape.setPixel(i, kCentre, 1);
+        shape.setPixel(kCentre, i, 1);
+        mask.setPixel(i, kCentre, 1);
+        mask.setPixel(kCentre, i, 1);
+    }
+    return QCursor(QBitmap::fromImage(shape), QBitmap::fromImage(mask), kCentre, kCentre);
+}
+
+// The client area: shows the painted picture and passes the mouse on.
+class ChartSurface : public QWidget {
+  public:
+    explicit ChartSurface(MainWindow& window) : QWidget(&window), window_(window) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setMouseTracking(true);
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        if (window_.frame_.isNull())
+            painter.fillRect(rect(), kBackground);
+        else
+            painter.drawImage(0, 0, window_.frame_);
+    }
+    void resizeEvent(QResizeEvent*) override { window_.Invalidate(true); }
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::RightButton) window_.controller_->RightButtonDown();
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton) window_.controller_->LeftButtonUp();
+    }
+
+  private:
+    MainWindow& window_;
+};
+
+void WindowProgress::ShowProgress(int value, int maximum) {
+    window_.DrawProgress(value, maximum);
+}
+
+MainWindow::MainWindow(app::ProgramState& state, platform::Prompts& prompts,
+                       platform::Launcher& launcher, const platform::Clock& clock,
+                       const std::filesystem::path& startDirectory, QWidget* parent)
+    : QMainWindow(parent),
+      state_(state),
+      prompts_(prompts),
+      progress_(*this),
+      hints_(app::LoadHints()),
+      lineCursor_(LineCursor()) {
     setWindowTitle(QString::fromUtf8(app::kMainWindowCaption));
     setObjectName(QString::fromUtf8(app::kWindowClassName));
-    // The class background: the stock dark grey.
+    setWindowIcon(ProgramIcon());
     QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(0x40, 0x40, 0x40));
+    p.setColor(QPalette::Window, kBackground);
     setPalette(p);
     setAutoFillBackground(true);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        resize(screen->availableGeometry().size());
+
+    menuBar_ = new CommandMenuBar(this);
+    setMenuBar(menuBar_);
+    QWidget* client = new QWidget(this);
+    auto* grid = new QGridLayout(client);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    surface_ = new ChartSurface(*this);
+    horizontal_ = new QScrollBar(Qt::Horizontal, client);
+    vertical_ = new QScrollBar(Qt::Vertical, client);
+    grid->addWidget(surface_, 0, 0);
+    grid->addWidget(vertical_, 0, 1);
+    grid->addWidget(horizontal_, 1, 0);
+    setCentralWidget(client);
+    surface_->setCursor(lineCursor_);
+
+    controller_ = std::make_unique<app::MainController>(
+        state_, *this, app::ShellServices{prompts, launcher, clock, progress_});
+    connect(menuBar_, &CommandMenuBar::commandTriggered, this,
+            [this](int id) { controller_->Command(id); });
+    connect(horizontal_, &QScrollBar::actionTriggered, this, [this](int action) {
+        controller_->HorizontalScroll(action, horizontal_->sliderPosition());
+    });
+    connect(vertical_, &QScrollBar::actionTriggered, this, [this](int action) {
+        controller_->VerticalScroll(action, vertical_->sliderPosition());
+    });
+
+    // Maximised, and as large as the screen allows also where no window
+    // manager does the maximising.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        setGeometry(screen->availableGeometry());
+    }
+    setWindowState(windowState() | Qt::WindowMaximized);
+    controller_->Create(startDirectory);
+    Invalidate(true);
+}
+
+MainWindow::~MainWindow() {
+    for (auto& [handle, window] : modeless_)
+        if (window) delete window.data();
+}
+
+QWidget& MainWindow::Surface() {
+    return *surface_;
+}
+
+QWidget* MainWindow::ModelessWindow(int handle) const {
+    const auto it = modeless_.find(handle);
+    return it == modeless_.end() ? nullptr : it->second.data();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    closing_ = true;
+    controller_->Destroy();
+    event->accept();
+}
+
+// --- painting ---
+
+void MainWindow::Invalidate(bool erase) {
+    erase_ = erase_ || erase;
+    if (scheduled_) return;
+    scheduled_ = true;
+    // Painted from the event loop, never inside a paint event: the paint may
+    // ask the user something, and a message box runs its own loop.
+    QMetaObject::invokeMethod(
+        this, [this] { RenderFrame(); }, Qt::QueuedConnection);
+}
+
+void MainWindow::PaintPending() {
+    if (scheduled_) RenderFrame();
+}
+
+void MainWindow::RenderFrame() {
+    scheduled_ = false;
+    if (rendering_ || closing_ || controller_->Destroyed()) return;
+    rendering_ = true;
+    const QSize size = surface_->size().expandedTo(QSize(1, 1));
+    if (frame_.size() != size) {
+        frame_ = QImage(size, QImage::Format_RGB32);
+        erase_ = true;
+    }
+    if (erase_) frame_.fill(kBackground);
+    erase_ = false;
+    {
+        QPainter painter(&frame_);
+        QtCanvas canvas(painter, platform::Size{size.width(), size.height()});
+        controller_->Paint(canvas);
+    }
+    rendering_ = false;
+    surface_->update();
+}
+
+void MainWindow::DrawProgress(int value, int maximum) {
+    if (frame_.isNull()) return;
+    {
+        QPainter painter(&frame_);
+        QtCanvas canvas(painter, platform::Size{frame_.width(), frame_.height()});
+        data::DrawProgressBar(canvas, platform::Rect{0, 0, frame_.width(), frame_.height()}, value,
+                              maximum);
+    }
+    // Long operations run inside a command: show each step at once.
+    surface_->repaint(0, frame_.height() - 24, frame_.width(), 24);
+}
+
+// --- menus, scroll bars, cursor ---
+
+void MainWindow::InstallMenu(const std::string& name) {
+    if (const auto menu = app::LoadMenu(name))
+        menuBar_->Install(*menu, QString::fromStdString(name));
+}
+
+void MainWindow::SetChecked(int id, bool on) {
+    menuBar_->SetChecked(id, on);
+}
+
+void MainWindow::SetEnabled(int id, bool on) {
+    menuBar_->SetEnabled(id, on);
+}
+
+void MainWindow::ShowScrollBars(bool shown) {
+    horizontal_->setVisible(shown);
+    vertical_->setVisible(shown);
+}
+
+void MainWindow::SetScrollBars(const chart::ScrollBars& bars) {
+    const QSignalBlocker blockH(horizontal_);
+    const QSignalBlocker blockV(vertical_);
+    horizontal_->setRange(0, bars.horizontalMax);
+    horizontal_->setValue(bars.horizontalPos);
+    vertical_->setRange(0, bars.verticalMax);
+    vertical_->setValue(bars.verticalPos);
+}
+
+void MainWindow::SetCursor(app::CursorKind kind) {
+    switch (kind) {
+        case app::CursorKind::Line:
+            surface_->setCursor(lineCursor_);
+            break;
+        case app::CursorKind::Wait:
+            surface_->setCursor(Qt::WaitCursor);
+            break;
+        case app::CursorKind::Cross:
+            surface_->setCursor(Qt::CrossCursor);
+            break;
+    }
+}
+
+void MainWindow::CaptureMouse(bool capture) {
+    if (capture)
+        surface_->grabMouse();
+    else
+        surface_->releaseMouse();
+}
+
+// --- modeless windows ---
+
+int MainWindow::OpenModeless(app::ModelessKind kind) {
+    if (kind != app::ModelessKind::Hints || !hints_) return 0;
+    const int handle = nextHandle_++;
+    auto* window = new HintWindow(*hints_, state_.shell.hintTopic, this);
+    connect(window, &HintWindow::closed, this, [this, handle] {
+        modeless_.erase(handle);
+        controller_->ModelessClosed(handle);
+    });
+    modeless_[handle] = window;
+    window->show();
+    return handle;
+}
+
+void MainWindow::CloseModeless(int handle) {
+    if (QWidget* window = ModelessWindow(handle)) window->close();
+}
+
+// --- sizes, questions, the end ---
+
+platform::Size MainWindow::ClientSize() const {
+    return platform::Size{surface_->width(), surface_->height()};
+}
+
+platform::Size MainWindow::ScreenSize() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return {};
+    return platform::Size{screen->geometry().width(), screen->geometry().height()};
+}
+
+std::optional<std::string> MainWindow::AskProgramPath() {
+    InputDialog dialog(prompts_, this);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Path();
+}
+
+void MainWindow::Quit(int exitCode) {
+    if (!closing_) {
+        closing_ = true;
+        close();
+    }
+    QCoreApplication::exit(exitCode);
 }
 
 }  // namespace korvo::qt

@@ -1,0 +1,54 @@
+// What the main window's procedure needs of the window it runs in: repaint
+// requests, the installed menu with its check marks and greyed items, the
+// scroll bars, the cursor, the mouse capture, the modeless windows beside it,
+// its sizes, the path question and the end of the message loop. The Qt main
+// window implements it; the tests use a fake that records the calls.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/modeless.h"
+#include "chart/render_context.h"
+#include "platform/canvas.h"
+
+namespace korvo::app {
+
+enum class CursorKind { Line, Wait, Cross };
+
+class MainView {
+  public:
+    virtual ~MainView() = default;
+
+    // Asks for a paint of the whole client area; with erase the background is
+    // cleared to the window's grey first.
+    virtual void Invalidate(bool erase) = 0;
+    // Replaces the menu bar by one of the program's menus (kChartMenuName, ...);
+    // every check mark starts off and every item enabled.
+    virtual void InstallMenu(const std::string& name) = 0;
+    // Items the installed menu lacks are ignored.
+    virtual void SetChecked(int id, bool on) = 0;
+    virtual void SetEnabled(int id, bool on) = 0;
+
+    virtual void ShowScrollBars(bool shown) = 0;
+    virtual void SetScrollBars(const chart::ScrollBars& bars) = 0;
+    virtual void SetCursor(CursorKind kind) = 0;
+    virtual void CaptureMouse(bool capture) = 0;
+
+    // Opens a modeless window beside the main window and returns its handle
+    // (never 0). The window reports its closing with MainController::ModelessClosed.
+    virtual int OpenModeless(ModelessKind kind) = 0;
+    virtual void CloseModeless(int handle) = 0;
+
+    virtual platform::Size ClientSize() const = 0;
+    // The display's resolution; 0 where it reports none.
+    virtual platform::Size ScreenSize() const = 0;
+
+    // The dialog INPUTDLG1: the path of an outside program; nullopt on cancel.
+    virtual std::optional<std::string> AskProgramPath() = 0;
+
+    // Ends the message loop with this exit code.
+    virtual void Quit(int exitCode) = 0;
+};
+
+}  // namespace korvo::app
