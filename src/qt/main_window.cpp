@@ -96,13 +96,11 @@ MainWindow::MainWindow(app::ProgramState& state, platform::Prompts& prompts,
     setWindowTitle(QString::fromUtf8(app::kMainWindowCaption));
     setObjectName(QString::fromUtf8(app::kWindowClassName));
     setWindowIcon(ProgramIcon());
-    QPalette p = palette();
-    p.setColor(QPalette::Window, kBackground);
-    setPalette(p);
-    setAutoFillBackground(true);
 
     menuBar_ = new CommandMenuBar(this);
     setMenuBar(menuBar_);
+    // The dark grey of the class background is painted by the chart surface
+    // itself; the menu bar and the scroll bars keep the desktop's look.
     QWidget* client = new QWidget(this);
     auto* grid = new QGridLayout(client);
     grid->setContentsMargins(0, 0, 0, 0);

@@ -113,6 +113,16 @@ TEST(MainWindow, OpensTheSampleSwitchesToWeeklyAndBackAndCleansUpOnClose) {
         navy = Pixel(window->Frame(), x, window->Frame().height() / 4) == 0x000080u;
     EXPECT_TRUE(navy);
 
+    // The progress bar of long operations sits at the foot of the client area:
+    // an empty white frame when it starts again, then the navy part.
+    const int bottom = window->Frame().height();
+    WindowProgress progress(*window);
+    progress.ShowProgress(0, 100);
+    EXPECT_EQ(Pixel(window->Frame(), 400, bottom - 12), 0xFFFFFFu);
+    progress.ShowProgress(50, 100);
+    EXPECT_EQ(Pixel(window->Frame(), 340, bottom - 10), 0x000080u);
+    EXPECT_EQ(Pixel(window->Frame(), 400, bottom - 12), 0xFFFFFFu);
+
     const float h = p.state->view.horizontalScale;
     p.prompts.QueueAnswer(platform::Answer::No);
     p.Trigger(*window, app::kCmdWeekly);
