@@ -575,3 +575,39 @@ TEST(MainController, OtherViewModesPaintAsTheyAreMeant) {
 
 }  // namespace
 }  // namespace korvo::app
+
+namespace korvo::app {
+namespace {
+
+// Records which indicator the renderer asked the plugged-in layers for.
+class PanelSpy : public chart::ChartLayers {
+  public:
+    explicit PanelSpy(std::vector<int>& codes) : codes_(codes) {}
+    void DrawSubPanelIndicator(chart::RenderContext&, int, int code) override {
+        codes_.push_back(code);
+    }
+
+  private:
+    std::vector<int>& codes_;
+};
+
+TEST(MainController, LayersPluggedInDrawTheIndicatorTheMenuChose) {
+    Shell shell;
+    std::vector<int> codes;
+    shell.controller->SetLayers(std::make_unique<PanelSpy>(codes));
+    shell.OpenSample();
+    shell.controller->Command(kCmdMacd);
+    shell.Paint();
+    shell.controller->Command(kCmdDirectionalAdx);
+    shell.Paint();
+    EXPECT_EQ(codes,
+              (std::vector<int>{chart::kPanelRsi, chart::kPanelMacd, chart::kPanelDirectionalAdx}));
+    // Taking them out again leaves a chart without them, never a crash.
+    shell.controller->SetLayers(nullptr);
+    shell.Paint();
+    EXPECT_EQ(codes.size(), 3u);
+    EXPECT_EQ(shell.controller->LastRender().result, chart::kRenderDrawn);
+}
+
+}  // namespace
+}  // namespace korvo::app

@@ -174,6 +174,19 @@ TEST(MainWindow, KeysForTheHintsWindowNeverReachTheMainWindow) {
     window.close();
 }
 
+TEST(MainWindow, AFileNamedOnTheCommandLineIsNotOpened) {
+    Program p;
+    const std::string command =
+        "cd '" + p.dir.Path().string() +
+        "' && QT_QPA_PLATFORM=offscreen timeout -s TERM 4 '" KORVO_PROGRAM_PATH
+        "' sample.stk > out.txt 2>&1";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 124);  // still running on the opening screen when stopped
+    EXPECT_FALSE(fs::exists(p.dir / "korvo.TMP"));
+    EXPECT_FALSE(fs::exists(p.dir / "filename.chr"));
+}
+
 TEST(MainWindow, WithoutSettingsFileTheProgramEndsAtOnceWithMinusOne) {
     test::TempDir dir;
     const std::string command =
