@@ -14,6 +14,7 @@
 #include "data/period_commands.h"
 #include "data/stk_reader.h"
 #include "data/working_copy.h"
+#include "indicators/indicator_layers.h"
 #include "platform/codec.h"
 #include "platform/files.h"
 #include "view/colours.h"
@@ -170,6 +171,9 @@ void MainController::Create(const std::filesystem::path& workingDirectory) {
     state_.chart.volumeHistogram = ToggleOption(kCmdVolumeHistogram, false);
     shell.option738 = ToggleOption(kCmdStepMeasure, false);
     view_.SetCursor(CursorKind::Line);
+    // The indicators draw over the chart and mark the signal files they write.
+    layers_ = std::make_unique<indicators::IndicatorLayers>(state_.indicators, shell.signalWritten,
+                                                            state_.startDirectory);
     shell.today = services_.clock.Today();
     view::CreatePensAndBrushes(state_.drawing, state_.colours);
     state_.view.fontVerticalScale = std::min(state_.view.verticalScale, 1.0f);

@@ -16,6 +16,7 @@
 #include "data/import_settings.h"
 #include "data/price_series.h"
 #include "indicators/indicator_params.h"
+#include "indicators/signal_files.h"
 #include "platform/clock.h"
 #include "view/colours.h"
 #include "view/drawing_objects.h"
@@ -43,8 +44,7 @@ enum ViewMode : int {
 };
 
 // The signal files, in the order shutdown deletes them.
-inline constexpr std::array<const char*, 8> kSignalFileNames = {
-    "bs.stp", "bs.brk", "bs.trd", "bs.pf", "bs.sar", "bs.mac", "bs.sto", "bs.sno"};
+inline constexpr const auto& kSignalFileNames = indicators::kSignalFileNames;
 
 // Work files removed at every normal exit, whether they exist or not.
 inline constexpr std::array<const char*, 5> kWorkFileNames = {
@@ -65,7 +65,7 @@ struct ShellState {
     // How the step, brick and point & figure charts measure their moves; on in every run.
     bool option738 = false;
     // One flag per signal file (kSignalFileNames), set by whatever wrote it this run.
-    std::array<bool, kSignalFileNames.size()> signalWritten{};
+    indicators::SignalWritten signalWritten;
     // The hint topic last chosen; outlives every hints window.
     int hintTopic = 0;
     // The display in pixels (640 by 480 when it reports nothing).

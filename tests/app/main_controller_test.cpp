@@ -611,3 +611,23 @@ TEST(MainController, LayersPluggedInDrawTheIndicatorTheMenuChose) {
 
 }  // namespace
 }  // namespace korvo::app
+
+namespace korvo::app {
+namespace {
+
+TEST(MainController, ASignalFileAnIndicatorWroteThisRunGoesAtExit) {
+    Shell shell;
+    shell.OpenSample();
+    EXPECT_FALSE(fs::exists(shell.dir / "bs.mac"));
+    shell.controller->Command(kCmdMacd);
+    shell.Paint();
+    ASSERT_TRUE(fs::exists(shell.dir / "bs.mac"));
+    EXPECT_TRUE(shell.state->shell.signalWritten.IsWritten(indicators::SignalFile::Macd));
+    shell.dir.Write("bs.sto", "left from an earlier run\n");
+    shell.controller->Destroy();
+    EXPECT_FALSE(fs::exists(shell.dir / "bs.mac"));
+    EXPECT_EQ(test::ReadFile(shell.dir / "bs.sto"), "left from an earlier run\n");
+}
+
+}  // namespace
+}  // namespace korvo::app
