@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -17,7 +18,6 @@ using platform::VAlign;
 
 namespace {
 
-constexpr int kHistogramBands = 40;
 constexpr float kHistogramLength = 1800.0f;
 constexpr int kVolumeAlarmFactor = 3;
 constexpr float kVolumePlotHeight = 400.0f;
@@ -125,7 +125,33 @@ void DrawOpenCloseLabels(const RenderContext& c, int i, int x, const BarLevels& 
               text);
 }
 
+bool InBand(float top, float band, int k, float close) {
+    const float upper = top - static_cast<float>(k) * band;
+    const float lower = top - static_cast<float>(k + 1) * band;
+    return lower <= close && close < upper;
+}
+
 }  // namespace
+
+int HistogramBand(float top, float band, float inverseBand, float close) {
+    // Neighbouring bands share their bound exactly (both come from the same
+    // product), so at most one band takes a close: guess it and look around.
+    if (!(band > 0.0f)) return -1;
+    const float guess = (top - close) * inverseBand;
+    if (guess >= 0.0f && guess < static_cast<float>(kHistogramBands + 1)) {
+        const int k0 = static_cast<int>(guess);
+        if (k0 < kHistogramBands && InBand(top, band, k0, close)) return k0;
+        if (k0 > 0 && InBand(top, band, k0 - 1, close)) return k0 - 1;
+        if (k0 + 1 < kHistogramBands && InBand(top, band, k0 + 1, close)) return k0 + 1;
+    }
+    for (int k = 0; k < kHistogramBands; ++k)
+        if (InBand(top, band, k, close)) return k;
+    return -1;
+}
+
+int HistogramBand(float top, float band, float close) {
+    return HistogramBand(top, band, band > 0.0f ? 1.0f / band : 0.0f, close);
+}
 
 platform::Font UpwardValueFont(const view::DrawingObjects& objects) {
     platform::Font font = objects.verticalValueFont;
@@ -202,17 +228,11 @@ int DrawVolumeHistogram(const RenderContext& c) {
     // Totals in 64 bits: 4096 bars of large volumes overflow 32.
     std::array<long long, kHistogramBands> total{};
     const float band = (s.maxHigh - s.minLow) / static_cast<float>(kHistogramBands);
+    const float inverse = band > 0.0f ? 1.0f / band : 0.0f;
     for (int i = 0; i < s.barCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        const float close = s.close[at];
-        for (int k = 0; k < kHistogramBands; ++k) {
-            const float upper = s.maxHigh - static_cast<float>(k) * band;
-            const float lower = s.maxHigh - static_cast<float>(k + 1) * band;
-            if (lower <= close && close < upper) {
-                total[static_cast<std::size_t>(k)] += s.volume[at];
-                break;
-            }
-        }
+        const int k = HistogramBand(s.maxHigh, band, inverse, s.close[at]);
+        if (k >= 0) total[static_cast<std::size_t>(k)] += s.volume[at];
     }
     const long long largest = *std::max_element(total.begin(), total.end());
     if (largest <= 0) return 0;

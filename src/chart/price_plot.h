@@ -40,6 +40,13 @@ void DrawBar(const RenderContext& context, int i, const BarLevels& levels, Extre
 // marks.
 void DrawTradeVolume(const RenderContext& context);
 
+inline constexpr int kHistogramBands = 40;
+// The band (0 = top) whose [top - (k + 1) * band, top - k * band) holds the
+// close, or -1 when none does.
+int HistogramBand(float top, float band, float close);
+// The same, with the band's reciprocal worked out once for the whole series.
+int HistogramBand(float top, float band, float inverseBand, float close);
+
 // Volume summed by close over 40 price bands, drawn leftwards from the right
 // end of the price panel. Returns 0 (drawn, or nothing to draw), -1 with fewer
 // than 2 bars.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "chart/chart_fixture.h"
 
 namespace korvo::chart::test {
@@ -286,6 +288,38 @@ TEST(DrawVolumeHistogram, SumsVolumeByCloseIntoFortyBands) {
         EXPECT_EQ(labels[0].points[0], f.Dev(right - c.longest, 375));
         EXPECT_EQ(labels[0].hAlign, HAlign::Right);
         EXPECT_TRUE(f.Texts("100  ").empty());
+    }
+}
+
+TEST(DrawVolumeHistogram, TheBandGuessAgreesWithAScanOfAllBands) {
+    // The first band whose [top - (k + 1) * band, top - k * band) holds the close.
+    auto scan = [](float top, float band, float close) {
+        for (int k = 0; k < kHistogramBands; ++k) {
+            const float upper = top - static_cast<float>(k) * band;
+            const float lower = top - static_cast<float>(k + 1) * band;
+            if (lower <= close && close < upper) return k;
+        }
+        return -1;
+    };
+    const float ranges[][2] = {{800, 1200},  {9.5f, 12.3f},   {0.01f, 0.37f}, {1000, 3016},
+                               {4.0f, 4.0f}, {99999, 100001}, {15.25f, 16},   {1, 1000000}};
+    for (const auto& r : ranges) {
+        const float top = r[1];
+        const float band = (r[1] - r[0]) / 40.0f;
+        for (int step = -20; step <= 820; ++step) {
+            const float close = r[0] + (r[1] - r[0]) * static_cast<float>(step) / 800.0f;
+            ASSERT_EQ(HistogramBand(top, band, close), scan(top, band, close))
+                << top << " " << band << " " << close;
+        }
+        // Every bound itself, where rounding decides.
+        for (int k = 0; k <= 40; ++k) {
+            const float bound = top - static_cast<float>(k) * band;
+            for (const float close :
+                 {bound, std::nextafter(bound, -1e9f), std::nextafter(bound, 1e9f)}) {
+                ASSERT_EQ(HistogramBand(top, band, close), scan(top, band, close))
+                    << top << " " << band << " " << close;
+            }
+        }
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include <QFontDatabase>
 #include <QImage>
+#include <QPen>
+#include <vector>
 
 #include "platform/recording_canvas.h"
 
@@ -143,6 +145,82 @@ TEST(QtCanvas, LoMetricDrawingMatchesTheRecordedDevicePixels) {
     EXPECT_EQ(image.pixel(r.left, r.top) & 0xFFFFFF, 0x00FF00u);
     EXPECT_EQ(image.pixel(r.right - 1, r.bottom - 1) & 0xFFFFFF, 0x00FF00u);
     EXPECT_EQ(image.pixel(r.right, r.bottom) & 0xFFFFFF, 0x000000u);
+}
+
+TEST(QtCanvas, LinesAreExactlyWhatThePainterDraws) {
+    // Solid one-pixel lines along an axis are filled as rectangles; every line,
+    // in every direction and length, clipped or not, must match the painter's own.
+    struct Line {
+        QPoint a, b;
+    };
+    std::vector<Line> lines;
+    for (int len = -25; len <= 25; ++len) {
+        lines.push_back({{20 + len + 25, 10}, {20 + len + 25, 10 + len}});
+        lines.push_back({{10, 60 + len + 25}, {10 + len, 60 + len + 25}});
+    }
+    lines.push_back({{5, 5}, {90, 70}});    // diagonal
+    lines.push_back({{90, 5}, {95, 118}});  // steep
+    const platform::PenStyle styles[] = {platform::PenStyle::Solid, platform::PenStyle::Dot};
+    for (const auto style : styles) {
+        for (const bool clip : {false, true}) {
+            QImage ours = Blank(120, 120);
+            QImage theirs = Blank(120, 120);
+            {
+                QPainter painter(&ours);
+                QtCanvas canvas(painter, {120, 120});
+                if (clip) canvas.SetClip(Rect{15, 12, 70, 90});
+                canvas.SelectPen(platform::Pen{style, 1, 0x00FFFF});
+                for (const Line& l : lines) {
+                    canvas.MoveTo({l.a.x(), l.a.y()});
+                    canvas.LineTo({l.b.x(), l.b.y()});
+                }
+            }
+            {
+                QPainter painter(&theirs);
+                if (clip) painter.setClipRect(QRect(15, 12, 55, 78));
+                QPen pen(QColor(255, 255, 0));
+                pen.setCosmetic(true);
+                pen.setWidth(1);
+                pen.setCapStyle(Qt::FlatCap);
+                if (style == platform::PenStyle::Dot) pen.setDashPattern({3, 3});
+                painter.setPen(pen);
+                for (const Line& l : lines)
+                    painter.drawLine(l.a, l.b);
+            }
+            EXPECT_EQ(ours, theirs) << (style == platform::PenStyle::Dot ? "dotted" : "solid")
+                                    << (clip ? " clipped" : "");
+        }
+    }
+}
+
+TEST(QtCanvas, AKeptTextCacheDrawsTheSameTexts) {
+    auto draw = [](QtTextCache* cache) {
+        QImage image = Blank(240, 120);
+        QPainter painter(&image);
+        QtCanvas canvas(painter, {240, 120}, false, cache);
+        canvas.SetBackgroundMode(platform::BackgroundMode::Transparent);
+        canvas.SetTextColour(0xFFFFFF);
+        const platform::Font fonts[] = {
+            {"Aerial", -14, 400, false, false, false, 0, platform::Charset::Default},
+            {"ＭＳゴシック", -12, 400, false, false, false, 0, platform::Charset::ShiftJis}};
+        int y = 5;
+        for (const auto& font : fonts) {
+            canvas.SelectFont(font);
+            for (const auto align :
+                 {platform::HAlign::Left, platform::HAlign::Centre, platform::HAlign::Right}) {
+                canvas.SetTextAlign(align, platform::VAlign::Top);
+                canvas.TextOut({120, y}, "1520.00 株価");
+                y += 18;
+            }
+        }
+        painter.end();
+        return image;
+    };
+    QtTextCache kept;
+    const QImage fresh = draw(nullptr);
+    EXPECT_EQ(draw(&kept), fresh);
+    EXPECT_EQ(draw(&kept), fresh);  // the second paint takes everything from the cache
+    EXPECT_GT(CountPixels(fresh, qRgb(255, 255, 255), QRect(0, 0, 240, 120)), 200);
 }
 
 TEST(QtCanvas, SkippingWhatLiesOutsideTheClipChangesNoPixel) {
