@@ -18,6 +18,7 @@
 #include "chart/chart.h"
 #include "cli/cli.h"
 #include "data/data.h"
+#include "indicators/indicator_layers.h"
 #include "platform/recording_canvas.h"
 #include "qt/gui/qt_canvas.h"
 
@@ -154,6 +155,11 @@ constexpr SwitchName kSwitches[] = {
     {"highLowLabels", &chart::ChartOptions::highLowLabels},
     {"titleOff", &chart::ChartOptions::titleOff},
     {"annotationsOff", &chart::ChartOptions::annotationsOff},
+    // Short names of the overlays.
+    {"ma1", &chart::ChartOptions::movingAverage1},
+    {"ma2", &chart::ChartOptions::movingAverage2},
+    {"ma3", &chart::ChartOptions::movingAverage3},
+    {"psychological", &chart::ChartOptions::psychologicalLine},
 };
 
 // "a,b,c": sets each named switch; false when a name is unknown.
@@ -275,6 +281,13 @@ std::optional<std::string> ReadOptions(CliContext& context, app::ProgramState& s
                 return std::string(option) + ": no chart switch named '" + unknown + "'";
         }
     }
+    if (const auto code = context.Option("--indicator")) {
+        int value = 0;
+        char tail = 0;
+        if (std::sscanf(code->c_str(), "%d%c", &value, &tail) != 1)
+            return "--indicator wants the code of the indicator panel, not " + *code;
+        state.chart.subPanelIndicator = value;
+    }
     if (const auto s = context.Option("--scroll")) {
         char tail = 0;
         if (*s == "end") {
@@ -315,7 +328,8 @@ void PaintInto(Canvas& canvas, CliContext& context, app::ProgramState& state,
     canvas.SetBackgroundMode(platform::BackgroundMode::Transparent);
     canvas.FillRect(Rect{0, 0, o.window.width, o.window.height},
                     platform::Brush{kWindowBackground, false});
-    chart::ChartLayers layers;
+    indicators::SignalWritten written;
+    indicators::IndicatorLayers layers(state.indicators, written, context.Dir());
     chart::RenderContext rc(canvas, state.series, *paint.geometry, state.view, state.chart,
                             state.drawing, state.colours, state.indicators, context.Prompts(),
                             context.Clock(), layers);
@@ -449,7 +463,7 @@ Command MakeRenderCommand() {
         "render",
         "render FILE.stk [-o OUT.png|OUT.pdf] [--trace] [--plot-start YYYY-MM] [--settings "
         "korvo.ips] [--window WxH] [--screen WxH] [--size H,V] [--style candle|bar|line] "
-        "[--scroll end|X,Y] [--on SWITCH,...] [--off SWITCH,...]",
+        "[--scroll end|X,Y] [--indicator CODE] [--on SWITCH,...] [--off SWITCH,...]",
         "load FILE as the program does and paint the chart once as the main window would, into "
         "a PNG or PDF of the client size (--window, default 1280x800; --screen is the display, "
         "default 1920x1080). Size factors come from --size, else from --settings, else 1,1; "
@@ -458,13 +472,16 @@ Command MakeRenderCommand() {
         "bars, volume histogram and volume ratio start on; --on/--off set chart switches by "
         "name (tradeVolume, volumeAlarm, volumeHistogram, volumeRatio, volumeAverage, "
         "openCloseLabels, highLowLabels, envelope, psychologicalLine, shinoharaCr, "
-        "parabolicSar, ichimokuLines, ichimokuSpans, ichimokuLagging, movingAverage1..3, "
-        "titleOff, annotationsOff). Without "
+        "parabolicSar, ichimokuLines, ichimokuSpans, ichimokuLagging, movingAverage1..3 or "
+        "ma1..ma3, psychologicalLine or psychological, titleOff, annotationsOff); --indicator "
+        "sets the code of the indicator panel (0 RSI, 1 %R, 2 deviation, 3/4 stochastics "
+        "fast/slow, 5 MACD, 6 RCI, 10 momentum; the stochastics and MACD write bs.sto/bs.mac "
+        "into --dir). Without "
         "--trace prints the geometry as 'name: value' lines; --trace prints instead every canvas "
         "call of the paint, one per line (kind, device coordinates, pen/brush/font, colour, "
         "alignment, UTF-8 text, clip), and with no -o only traces",
         {"-o", "--plot-start", "--settings", "--window", "--screen", "--size", "--style",
-         "--scroll", "--on", "--off"},
+         "--scroll", "--indicator", "--on", "--off"},
         {"--trace"},
         RunRender};
 }

@@ -65,7 +65,7 @@ int DrawDeviation(const DrawTarget& t, int periodA, int periodB) {
     const platform::Colour green = o.paletteBrush[2].colour;
     DrawScale(t, green, d.range / 2.0f, bottom - 420, true);
     DrawScale(t, green, 0.0f, bottom - 220, true);
-    DrawScale(t, green, -d.range / 2.0f, bottom - 20, true);
+    DrawScale(t, green, 0.0f - d.range / 2.0f, bottom - 20, true);
     const std::string title = DeviationTitle(d.shortPeriod, d.longPeriod);
     DrawTitle(t, title);
     DrawEndLabel(t, o.paletteBrush[4].colour, title, d.gap);

@@ -132,7 +132,7 @@ int DrawMacd(const DrawTarget& t, int shortPeriod, int longPeriod, int signalPer
     const platform::Colour blue = o.paletteBrush[1].colour;
     DrawScale(t, blue, r.range / 2.0f, bottom - 400, true);
     DrawScale(t, blue, 0.0f, bottom - 200, true);
-    DrawScale(t, blue, -r.range / 2.0f, bottom, true);
+    DrawScale(t, blue, 0.0f - r.range / 2.0f, bottom, true);
     return kSignalFileDone;
 }
 

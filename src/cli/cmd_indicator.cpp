@@ -1,0 +1,211 @@
+// indicator: the points one indicator computes for the loaded series, as a
+// table: the value before it is mapped and the layout y of every bar.
+#include <charconv>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/program_state.h"
+#include "app/settings_file.h"
+#include "chart/chart.h"
+#include "cli/cli.h"
+#include "data/data.h"
+#include "indicators/indicators.h"
+#include "platform/recording_canvas.h"
+
+namespace korvo::cli {
+
+namespace {
+
+using indicators::IndicatorLine;
+
+// One column pair of the table: the series' values and their layout y.
+struct Column {
+    std::string name;
+    IndicatorLine line;
+};
+
+std::string FloatCell(float value) {
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, result.ptr);
+}
+
+// Loads FILE as the program does and paints the chart once (into a recording
+// canvas) so the geometry is the one the indicators are drawn on.
+bool LoadAndLayOut(CliContext& context, const std::string& file, app::ProgramState& state) {
+    platform::NullProgress progress;
+    data::DataState dataState;
+    data::LoadEnvironment env{context.Prompts(), context.Clock(), context.Dir(), progress, {}};
+    data::DataEffects effects;
+    data::DataContext c{state.series, dataState, env, effects};
+    if (!data::OpenDataFile(c, std::filesystem::absolute(file).string())) return false;
+    if (data::ReloadWorkingCopy(c) < 0 || state.series.barCount < 1) return false;
+    view::CreatePensAndBrushes(state.drawing, state.colours);
+    view::CreateFonts(state.drawing, 1.0f, 1.0f);
+    platform::RecordingCanvas canvas;
+    chart::ChartLayers none;
+    chart::RenderContext rc(canvas, state.series, state.geometry, state.view, state.chart,
+                            state.drawing, state.colours, state.indicators, context.Prompts(),
+                            context.Clock(), none);
+    state.view.newDataFlag = true;
+    return chart::RenderChart(rc).result == chart::kRenderDrawn;
+}
+
+// The periods given with --period, in order; nullopt (after saying why) when one is bad.
+std::optional<std::vector<int>> Periods(CliContext& context) {
+    std::vector<int> periods;
+    for (const std::string& text : context.Options("--period")) {
+        const auto value = indicators::ReadUnsignedField(text);
+        if (!value || *value > 100000) {
+            context.Err() << "korvo-cli: --period wants a whole number up to 100000, not " << text
+                          << "\n";
+            return std::nullopt;
+        }
+        periods.push_back(static_cast<int>(*value));
+    }
+    return periods;
+}
+
+int PeriodAt(const std::vector<int>& periods, std::size_t i, int fallback) {
+    return i < periods.size() ? periods[i] : fallback;
+}
+
+std::optional<std::int32_t> DataSet(const std::string& name) {
+    for (std::size_t i = 0; i < indicators::RciParamDialog::kDataSetLabels.size(); ++i)
+        if (name == indicators::RciParamDialog::kDataSetLabels[i])
+            return static_cast<std::int32_t>(i);
+    return std::nullopt;
+}
+
+// The columns of the named indicator; empty when the name is unknown.
+std::vector<Column> Compute(const std::string& name, const std::vector<int>& p,
+                            const app::ProgramState& state, std::int32_t dataSet) {
+    const data::PriceSeries& s = state.series;
+    const chart::ChartGeometry& g = state.geometry;
+    const indicators::IndicatorParams& params = state.indicators;
+    const indicators::ParameterTable& t = params.table;
+    using namespace indicators;
+    if (name == "ma") {
+        const int period = PeriodAt(p, 0, MovingAveragePeriod(params, s.fileTypeId, 1));
+        return {{"ma", ComputeAverageLine(s, g, PricePanelAverage(g, period, kPenAverage1, 1))}};
+    }
+    if (name == "deviation")
+        return {{"gap", ComputeDeviation(s, g, PeriodAt(p, 0, t.deviationPeriodA),
+                                         PeriodAt(p, 1, t.deviationPeriodB))
+                            .gap}};
+    if (name == "psychological")
+        return {{"up", ComputePsychologicalLine(s, g, PeriodAt(p, 0, t.psychologicalPeriod))}};
+    if (name == "rsi") return {{"rsi", ComputeRsi(s, g, PeriodAt(p, 0, t.rsiPeriod), kModeRsi)}};
+    if (name == "pctr")
+        return {{"r", ComputeRsi(s, g, PeriodAt(p, 0, t.percentRPeriod), kModePercentR)}};
+    if (name == "momentum")
+        return {{"m", ComputeMomentum(s, g, PeriodAt(p, 0, t.momentumPeriod)).m}};
+    if (name == "stoch-fast" || name == "stoch-slow") {
+        const bool slow = name == "stoch-slow";
+        Stochastics r = ComputeStochastics(s, g, PeriodAt(p, 0, t.stochasticsPeriod),
+                                           slow ? kStochasticsSlow : kStochasticsFast);
+        std::vector<Column> columns{{"k", std::move(r.k)}, {"d", std::move(r.d)}};
+        if (slow) columns.push_back({"sd", std::move(r.sd)});
+        return columns;
+    }
+    if (name == "rci") return {{"rci", ComputeRci(s, g, PeriodAt(p, 0, t.rciPeriod), dataSet)}};
+    if (name == "macd") {
+        Macd r = ComputeMacd(s, g, PeriodAt(p, 0, t.macdShortPeriod),
+                             PeriodAt(p, 1, t.macdLongPeriod), PeriodAt(p, 2, t.macdSignalPeriod));
+        return {{"macd", std::move(r.macd)}, {"signal", std::move(r.signal)}};
+    }
+    return {};
+}
+
+void PrintTable(std::ostream& out, const data::PriceSeries& s, const std::vector<Column>& columns) {
+    out << "date";
+    for (const Column& c : columns)
+        out << "\t" << (columns.size() == 1 ? std::string("value") : c.name) << "\ty_" << c.name;
+    out << "\n";
+    for (int i = 0; i < s.barCount; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        out << s.year[at] << "/" << static_cast<int>(s.month[at]) << "/"
+            << static_cast<int>(s.day[at]);
+        for (const Column& c : columns) {
+            if (c.line.Has(i))
+                out << "\t" << FloatCell(c.line.ValueAt(i)) << "\t" << c.line.YAt(i);
+            else
+                out << "\t\t";
+        }
+        out << "\n";
+    }
+}
+
+int RunIndicator(CliContext& context) {
+    const auto& positional = context.Args().positional;
+    const auto name = context.Option("--name");
+    if (positional.size() != 1 || !name) {
+        context.Err() << "usage: korvo-cli indicator FILE.stk --name NAME [--period P ...]\n";
+        return 2;
+    }
+    const auto periods = Periods(context);
+    if (!periods) return 2;
+    auto state = std::make_unique<app::ProgramState>();
+    state->view.horizontalScale = 1.0f;
+    state->view.verticalScale = 1.0f;
+    if (const auto settings = context.Option("--settings")) {
+        if (app::ReadSettings(*state, *settings) != 0) {
+            context.Err() << "korvo-cli: cannot open settings file " << *settings << "\n";
+            return 2;
+        }
+    }
+    std::int32_t dataSet = state->indicators.rciSeries;
+    if (const auto set = context.Option("--data-set")) {
+        const auto chosen = DataSet(*set);
+        if (!chosen) {
+            context.Err() << "korvo-cli: --data-set takes close, high, low, open or volume, not "
+                          << *set << "\n";
+            return 2;
+        }
+        dataSet = *chosen;
+    }
+    if (Compute(*name, {}, *state, dataSet).empty()) {
+        context.Err() << "korvo-cli: no indicator named '" << *name
+                      << "' (ma, deviation, psychological, rsi, pctr, momentum, stoch-fast, "
+                         "stoch-slow, rci, macd)\n";
+        return 2;
+    }
+    // Size factors 1,1 whatever the settings say: the table is in layout units.
+    state->view.horizontalScale = 1.0f;
+    state->view.verticalScale = 1.0f;
+    if (!LoadAndLayOut(context, positional[0], *state)) {
+        context.Err() << "korvo-cli: no chart of " << positional[0] << "\n";
+        return 1;
+    }
+    PrintTable(context.Out(), state->series, Compute(*name, *periods, *state, dataSet));
+    return 0;
+}
+
+Command MakeIndicatorCommand() {
+    return Command{
+        120,
+        "indicator",
+        "indicator FILE.stk --name NAME [--period P ...] [--settings korvo.ips] [--data-set SET]",
+        "load FILE, lay the chart out at 100 % and print the points of one indicator as a "
+        "tab-separated table: a header line, then per bar the date (Y/M/D) and for each series "
+        "its value before mapping and its layout y (columns 'value' and 'y_NAME' for a one-line "
+        "indicator, else NAME and y_NAME per series), empty where the bar has no point. NAME: ma "
+        "(ma), deviation (gap), psychological (up), rsi (rsi), pctr (r), momentum (m), "
+        "stoch-fast (k, d), stoch-slow (k, d, sd), rci (rci), macd (macd, signal). --period "
+        "gives the periods in order (deviation A B; macd short long signal); the others come "
+        "from --settings or the standard parameter table. --data-set (close, high, low, open, "
+        "volume) is the series the RCI ranks",
+        {"--name", "--period", "--settings", "--data-set"},
+        {},
+        RunIndicator};
+}
+
+const bool registered = RegisterCommand(MakeIndicatorCommand());
+
+}  // namespace
+
+}  // namespace korvo::cli

@@ -1,0 +1,140 @@
+// signals: the buy and sell points of the stochastics or the MACD, written to
+// their signal file as the chart writes it, and shown.
+#include <filesystem>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/program_state.h"
+#include "app/settings_file.h"
+#include "chart/chart.h"
+#include "cli/cli.h"
+#include "data/data.h"
+#include "indicators/indicators.h"
+#include "platform/codec.h"
+#include "platform/files.h"
+#include "platform/recording_canvas.h"
+
+namespace korvo::cli {
+
+namespace {
+
+// Loads FILE as the program does and paints the chart once (into a recording
+// canvas): the records carry the bars' x positions of that chart.
+bool LoadAndLayOut(CliContext& context, const std::string& file, app::ProgramState& state) {
+    platform::NullProgress progress;
+    data::DataState dataState;
+    data::LoadEnvironment env{context.Prompts(), context.Clock(), context.Dir(), progress, {}};
+    data::DataEffects effects;
+    data::DataContext c{state.series, dataState, env, effects};
+    if (!data::OpenDataFile(c, std::filesystem::absolute(file).string())) return false;
+    if (data::ReloadWorkingCopy(c) < 0 || state.series.barCount < 1) return false;
+    view::CreatePensAndBrushes(state.drawing, state.colours);
+    view::CreateFonts(state.drawing, 1.0f, 1.0f);
+    platform::RecordingCanvas canvas;
+    chart::ChartLayers none;
+    chart::RenderContext rc(canvas, state.series, state.geometry, state.view, state.chart,
+                            state.drawing, state.colours, state.indicators, context.Prompts(),
+                            context.Clock(), none);
+    state.view.newDataFlag = true;
+    return chart::RenderChart(rc).result == chart::kRenderDrawn;
+}
+
+int RunSignals(CliContext& context) {
+    const auto& positional = context.Args().positional;
+    const auto source = context.Option("--source");
+    if (positional.size() != 1 || !source || (*source != "sto" && *source != "mac")) {
+        context.Err() << "usage: korvo-cli signals FILE.stk --source sto|mac [--slow|--fast] "
+                         "[--period P ...]\n";
+        return 2;
+    }
+    if (context.Flag("--slow") && context.Flag("--fast")) {
+        context.Err() << "korvo-cli: give --slow or --fast, not both\n";
+        return 2;
+    }
+    auto state = std::make_unique<app::ProgramState>();
+    state->view.horizontalScale = 1.0f;
+    state->view.verticalScale = 1.0f;
+    if (const auto settings = context.Option("--settings")) {
+        if (app::ReadSettings(*state, *settings) != 0) {
+            context.Err() << "korvo-cli: cannot open settings file " << *settings << "\n";
+            return 2;
+        }
+        state->view.horizontalScale = 1.0f;
+        state->view.verticalScale = 1.0f;
+    }
+    std::vector<int> periods;
+    for (const std::string& text : context.Options("--period")) {
+        const auto value = indicators::ReadUnsignedField(text);
+        if (!value || *value > 100000) {
+            context.Err() << "korvo-cli: --period wants a whole number up to 100000, not " << text
+                          << "\n";
+            return 2;
+        }
+        periods.push_back(static_cast<int>(*value));
+    }
+    auto period = [&](std::size_t i, int fallback) {
+        return i < periods.size() ? periods[i] : fallback;
+    };
+    if (!LoadAndLayOut(context, positional[0], *state)) {
+        context.Err() << "korvo-cli: no chart of " << positional[0] << "\n";
+        return 1;
+    }
+    const indicators::ParameterTable& t = state->indicators.table;
+    indicators::SignalWritten written;
+    const indicators::SignalOutput output{context.Dir(), written};
+    const indicators::DrawTarget target(nullptr, nullptr, state->series, state->geometry);
+    const bool stochastics = *source == "sto";
+    int result = 0;
+    if (stochastics) {
+        result = indicators::DrawStochastics(
+            target, period(0, t.stochasticsPeriod),
+            context.Flag("--fast") ? indicators::kStochasticsFast : indicators::kStochasticsSlow,
+            output);
+    } else {
+        result =
+            indicators::DrawMacd(target, period(0, t.macdShortPeriod), period(1, t.macdLongPeriod),
+                                 period(2, t.macdSignalPeriod), output);
+    }
+    const auto file =
+        stochastics ? indicators::SignalFile::Stochastics : indicators::SignalFile::Macd;
+    const std::filesystem::path path = context.Dir() / indicators::SignalFileName(file);
+    if (result == indicators::kTooFewBars) {
+        context.Err() << "korvo-cli: too few bars for the periods; no file written\n";
+        return 1;
+    }
+    if (result == indicators::kSignalFileFailed) {
+        context.Err() << "korvo-cli: cannot write " << path.string() << "\n";
+        return 1;
+    }
+    const auto bytes = platform::ReadWholeFile(path);
+    if (!bytes) {
+        context.Err() << "korvo-cli: cannot read back " << path.string() << "\n";
+        return 1;
+    }
+    context.Out() << platform::Cp932ToUtf8Lossy(*bytes) << "\n";
+    return 0;
+}
+
+Command MakeSignalsCommand() {
+    return Command{
+        125,
+        "signals",
+        "signals FILE.stk --source sto|mac [--slow|--fast] [--period P ...] [--settings "
+        "korvo.ips]",
+        "load FILE, lay the chart out at 100 % and write the signal file of the slow (default) "
+        "or fast stochastics (bs.sto) or of the MACD (bs.mac) into --dir as the chart does, then "
+        "print it (converted to UTF-8, with a final newline the file does not have). --period "
+        "gives the stochastics period, or the MACD's short, long and signal periods; the others "
+        "come from --settings or the standard parameter table",
+        {"--source", "--period", "--settings"},
+        {"--slow", "--fast"},
+        RunSignals};
+}
+
+const bool registered = RegisterCommand(MakeSignalsCommand());
+
+}  // namespace
+
+}  // namespace korvo::cli
