@@ -87,11 +87,20 @@ inline int TruncToInt(double value) {
     return static_cast<int>(value);
 }
 
+// A layout position far outside any chart; positions beyond it are held
+// there so that scaling them to logical units cannot overflow.
+inline constexpr int kLayoutLimit = 1000000;
+inline int ClampLayout(double value) {
+    return TruncToInt(value < -kLayoutLimit ? -kLayoutLimit
+                                            : (value > kLayoutLimit ? kLayoutLimit : value));
+}
+
 // Layout y of a price: trunc(priceBottom - (price - bottomPrice) * unitsPerPrice),
-// computed in single precision as the chart keeps its scale.
+// computed in single precision as the chart keeps its scale. A price far off a
+// hairline manual scale stays a million units away.
 inline int PriceY(const ChartGeometry& g, float price) {
     const float y = static_cast<float>(g.priceBottom) - (price - g.bottomPrice) * g.unitsPerPrice;
-    return TruncToInt(y);
+    return ClampLayout(y);
 }
 
 // The bar's centre and right edge in layout x.

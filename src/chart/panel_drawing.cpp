@@ -157,7 +157,7 @@ void DrawLineEndLabel(Canvas& canvas, const view::DrawingObjects& objects, Colou
 }
 
 int PanelValueY(int indicatorBottom, float height, float fraction) {
-    return TruncToInt(static_cast<float>(indicatorBottom) - height * fraction);
+    return ClampLayout(static_cast<float>(indicatorBottom) - height * fraction);
 }
 
 void DrawIndicatorLine(Canvas& canvas, const ChartGeometry& geometry, const platform::Pen& pen,

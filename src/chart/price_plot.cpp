@@ -189,7 +189,7 @@ void DrawTradeVolume(const RenderContext& c) {
         const int x = TruncToInt(g.barX[at]);
         const int volume = s.volume[at];
         const int y =
-            TruncToInt(static_cast<float>(g.chartBottom) - static_cast<float>(volume) * scale);
+            ClampLayout(static_cast<float>(g.chartBottom) - static_cast<float>(volume) * scale);
         canvas.FillRect(Rect{LogicalX(x, g.xPercent), LogicalY(y, g.yPercent),
                              LogicalX(x + 5, g.xPercent) + 2, baseY},
                         c.objects.upBarBrush);

@@ -116,6 +116,8 @@ TEST(RenderChart, PriceRangeIsRoundedOutwardsByTheLastRuleThatApplies) {
         {100, 100, false, kRenderEmptyPriceRange, 100, 100, 0},
         {1500, 1520, true, kRenderDrawn, 1500, 1520, 50},
         {1500, 1500, true, kRenderEmptyPriceRange, 1500, 1500, 0},
+        // A hairline manual range throws every bar far off the panel.
+        {1500, 1500.001f, true, kRenderDrawn, 1500, 1500.001f, 1000 / (1500.001f - 1500)},
     };
     for (const Case& c : cases) {
         ChartFixture f;
