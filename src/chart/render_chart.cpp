@@ -257,7 +257,9 @@ void Renderer::PlaceAndDrawBars() {
     c_.canvas.SetClip(g.priceRegion);
     for (int i = s.barCount - 1; i >= 0; --i) {
         const auto at = static_cast<std::size_t>(i);
-        const int slot = BarSlot(i);
+        // A date thousands of years from the plot start stays inside the layout limit.
+        const int slot =
+            std::clamp(BarSlot(i), -kLayoutLimit / kSlotPitch, kLayoutLimit / kSlotPitch);
         g.barSlot[at] = SlotAsInt16(slot);
         g.barX[at] = slot < 1 ? 0.0f : static_cast<float>((slot - 1) * g.slotPitch + g.leftX + 1);
         BarLevels levels;

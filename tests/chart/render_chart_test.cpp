@@ -61,6 +61,17 @@ TEST(RenderChart, PlotStartBeforeTheDataStartsOnFirstJanuaryOfTheFirstYear) {
     EXPECT_EQ(g.series->plotStartYear, 2002);
 }
 
+TEST(RenderChart, APlotStartAgesAwayStillDraws) {
+    ChartFixture f;
+    f.SetDailyBars(2004, 3, 1, 30);
+    f.view.plotStartMode = true;  // taken as it is, no message
+    f.series->plotStartYear = -1000000;
+    ASSERT_EQ(f.Render().result, kRenderDrawn);
+    EXPECT_EQ(f.geometry->slotCount, kMaxDailySlots);
+    EXPECT_EQ(f.geometry->barSlot[0], 32767);
+    EXPECT_EQ(f.geometry->barX[0], static_cast<float>((kLayoutLimit / 20 - 1) * 20 + 101));
+}
+
 TEST(RenderChart, DisplayStartAfterTheDataAsksForTheStartDate) {
     ChartFixture f;
     f.SetDailyBars(2004, 3, 1, 30);
