@@ -19,6 +19,8 @@
 #include "platform/files.h"
 #include "view/colours.h"
 #include "view/drawing_objects.h"
+#include "view/scroll.h"
+#include "view/size_commands.h"
 
 namespace korvo::app {
 
@@ -93,6 +95,28 @@ bool* ChartFlag(chart::ChartOptions& options, int id) {
     return nullptr;
 }
 
+// The main window as the price read-out draws on it.
+class ReadOutOnView : public view::ReadOutWindow {
+  public:
+    explicit ReadOutOnView(MainView& view) : view_(view) {}
+    platform::Size ClientSize() const override { return view_.ClientSize(); }
+    void DrawOnWindow(const std::function<void(platform::Canvas&)>& draw) override {
+        view_.DrawOnWindow(draw);
+    }
+    void SetCrossCursor(bool cross) override {
+        view_.SetCursor(cross ? CursorKind::Cross : CursorKind::Line);
+    }
+    void CaptureMouse(bool capture) override { view_.CaptureMouse(capture); }
+
+  private:
+    MainView& view_;
+};
+
+constexpr const char* kPlotStartDailyOnlyText = "この機能は日足以外では使えません !";
+constexpr const char* kPlotStartGuideText =
+    "マウスの右ボタンを押したまま,プロット開始日に "
+    "カーソルを移動\n開始日が左下のステータスエリアにでます";
+
 }  // namespace
 
 struct MainController::Handler {
@@ -132,6 +156,13 @@ const std::map<int, MainController::Handler>& MainController::Handlers() {
         t[kCmdDownload] = {&MainController::OnLocalPage};
         t[kCmdWordPad] = {&MainController::OnWordPad};
         t[kCmdExit] = {&MainController::OnExit};
+        for (const view::SizeCommand& size : view::SizeCommands())
+            t[size.id] = {&MainController::OnSize};
+        t[kCmdCustomZoom] = {&MainController::OnCustomZoom};
+        t[kCmdCustomSize] = {&MainController::OnCustomSize};
+        t[kCmdScale] = {&MainController::OnScale};
+        t[kCmdDisplayStart] = {&MainController::OnDisplayStart};
+        t[kCmdPlotStart] = {&MainController::OnPlotStart};
         return t;
     }();
     return table;
@@ -181,10 +212,13 @@ void MainController::Create(const std::filesystem::path& workingDirectory) {
     // The saved scroll position of the settings file never carries over.
     state_.view.savedScrollX = 0;
     state_.view.savedScrollY = 0;
+    state_.view.scrollBarPosX = 0;
+    state_.view.scrollBarPosY = 0;
+    state_.view.scrollBarsShown = true;
     shell.needsReload = true;
     state_.chart.barStyle = 0;
     state_.chart.candlestick = true;
-    shell.plotStartMode = false;
+    state_.dataState.plotStartMode = false;
     shell.plotStartPick = false;
     SyncCheckMarks();
     // Nothing is loaded yet: no period to switch to and none to come back from.
@@ -201,7 +235,7 @@ void MainController::Destroy() {
     if (destroyed_) return;
     destroyed_ = true;
     ShellState& shell = state_.shell;
-    shell.plotStartMode = false;
+    state_.dataState.plotStartMode = false;
     shell.plotStartPick = false;
     // An edit still pending in KORVO.EDT is dropped; the file goes at shutdown.
     shell.editPending = false;
@@ -259,7 +293,7 @@ void MainController::SyncCheckMarks() {
     if (o.barStyle == 1) view_.SetChecked(kCmdBarGraph, true);
     if (o.barStyle == 2) view_.SetChecked(kCmdLineGraph, true);
     if (state_.guideOff) view_.SetChecked(kCmdGuideOff, true);
-    if (state_.shell.plotStartMode) view_.SetChecked(kCmdPlotStart, true);
+    if (state_.dataState.plotStartMode) view_.SetChecked(kCmdPlotStart, true);
     if (state_.shell.option738) view_.SetChecked(kCmdStepMeasure, true);
 }
 
@@ -308,7 +342,6 @@ void MainController::Invalidate(bool erase) {
 
 data::DataContext MainController::DataCall(data::DataEffects& effects, data::LoadEnvironment& env) {
     state_.dataState.guideOff = state_.guideOff;
-    state_.dataState.plotStartMode = state_.shell.plotStartMode;
     return data::DataContext{state_.series, state_.dataState, env, effects};
 }
 
@@ -343,7 +376,6 @@ void MainController::ApplyEffects(data::DataEffects& e) {
 }
 
 void MainController::LeavePlotStartMode() {
-    state_.shell.plotStartMode = false;
     state_.shell.plotStartPick = false;
     state_.dataState.plotStartMode = false;
     view_.SetChecked(kCmdPlotStart, false);
@@ -369,7 +401,7 @@ void MainController::ShowChart() {
 // --- command handlers ---
 
 bool MainController::OnOpenFile(int) {
-    if (state_.shell.plotStartMode) LeavePlotStartMode();
+    if (state_.dataState.plotStartMode) LeavePlotStartMode();
     state_.shell.editPending = false;
     data::DataEffects effects;
     data::LoadEnvironment env{
@@ -377,6 +409,7 @@ bool MainController::OnOpenFile(int) {
     data::DataContext c = DataCall(effects, env);
     const int result = data::RunOpenCommand(c);
     ApplyEffects(effects);
+    if (result == 1) state_.view.displayStartChanged = false;
     return result != 0;
 }
 
@@ -555,6 +588,75 @@ bool MainController::OnWordPad(int) {
     return true;
 }
 
+bool MainController::OnSize(int id) {
+    const auto size = view::FindSizeCommand(id);
+    if (!size) return false;
+    view::SetSizeFactor(state_.view, *size);
+    ApplySizeAndShow();
+    return false;
+}
+
+void MainController::ApplySizeAndShow() {
+    view::ApplySize(state_.view, state_.drawing);
+    ShowChart();
+}
+
+bool MainController::OnCustomZoom(int) {
+    view::CustomSizeDialog dialog(state_.view, services_.prompts);
+    if (!view_.RunCustomSizeDialog(dialog)) return false;
+    if (dialog.ScrollBarsWanted()) view_.ShowScrollBars(true);
+    ApplySizeAndShow();
+    return false;
+}
+
+bool MainController::OnCustomSize(int id) {
+    const view::ViewState& v = state_.view;
+    if (!view::CustomFactorsUsable(v)) return OnCustomZoom(id);
+    view::SetCustomFactors(state_.view, v.customHorizontalScale, v.customVerticalScale);
+    ApplySizeAndShow();
+    return false;
+}
+
+bool MainController::OnScale(int) {
+    view::ScaleDialog dialog(state_.view, state_.series, state_.geometry, services_.prompts);
+    // The automatic scale takes the extremes of the data again: load it anew.
+    if (view_.RunScaleDialog(dialog) == view::kScaleChoseAutomatic) state_.shell.needsReload = true;
+    ShowChart();
+    return false;
+}
+
+bool MainController::OnDisplayStart(int) {
+    view::DisplayStartDialog dialog(state_.series, state_.view, services_.prompts);
+    if (!view_.RunDisplayStartDialog(dialog)) return false;
+    state_.shell.needsReload = true;
+    return true;
+}
+
+bool MainController::OnPlotStart(int) {
+    data::DataState& d = state_.dataState;
+    if (d.plotStartMode) {
+        LeavePlotStartMode();
+        ShowChart();
+        return false;
+    }
+    if (state_.series.fileTypeId != 210) {
+        services_.prompts.ShowMessage(kPlotStartDailyOnlyText, "警告", Buttons::Ok, Icon::None);
+        return false;
+    }
+    if (!state_.guideOff &&
+        services_.prompts.ShowMessage(kPlotStartGuideText, "メッセージ", Buttons::OkCancel,
+                                      Icon::None) != platform::Answer::Ok)
+        return false;
+    state_.shell.plotStartPick = true;
+    state_.shell.needsReload = true;
+    d.plotStartMode = true;
+    // Only a day shown by the read-out from now on is taken.
+    d.pointedDateKey = 0;
+    state_.view.goToEndFlag = true;
+    view_.SetChecked(kCmdPlotStart, true);
+    return true;
+}
+
 bool MainController::OnExit(int) {
     if (services_.prompts.ShowMessage("プログラムを終了! ", "メッセージ", Buttons::OkCancel,
                                       Icon::Question) != platform::Answer::Ok)
@@ -566,20 +668,87 @@ bool MainController::OnExit(int) {
 // --- mouse, scroll bars, modeless windows ---
 
 void MainController::HorizontalScroll(int request, int thumb) {
-    scroll_ = ScrollRequest{true, request, thumb};
+    if (state_.viewMode == kViewOpeningScreen || request == view::kScrollThumbTrack) return;
+    view::HorizontalScroll(state_.view, request, thumb, state_.geometry.pagesAcross,
+                           view_.ClientSize().width);
+    state_.view.newDataFlag = false;
+    Invalidate(false);
 }
 
 void MainController::VerticalScroll(int request, int thumb) {
-    scroll_ = ScrollRequest{false, request, thumb};
+    if (state_.viewMode == kViewOpeningScreen || request == view::kScrollThumbTrack) return;
+    view::VerticalScroll(state_.view, request, thumb, state_.geometry.pagesDown,
+                         view_.ClientSize().height);
+    state_.view.newDataFlag = false;
+    Invalidate(false);
 }
 
 void MainController::LeftButtonUp() {
     state_.shell.scanPopupRequest = true;
 }
 
-void MainController::RightButtonDown() {
-    // The price read-out lands with its own part; on the opening screen the
-    // button is ignored in any case.
+view::ReadOutContext MainController::ReadOutOn(view::ReadOutWindow& window) {
+    return view::ReadOutContext{window,
+                                readOut_,
+                                state_.series,
+                                state_.geometry,
+                                state_.drawing,
+                                view::ReadOutTitle(state_.series, state_.chart),
+                                state_.dataState.pointedDateKey};
+}
+
+void MainController::RightButtonDown(platform::Point point) {
+    // Only a chart on the screen can be read; the opening screen ignores the button.
+    if (state_.viewMode == kViewOpeningScreen || !chartOnScreen_ || readOut_.readOutActive) return;
+    ReadOutOnView window(view_);
+    view::ReadOutContext c = ReadOutOn(window);
+    view::BeginReadOut(c, point);
+}
+
+void MainController::MouseMove(platform::Point point) {
+    if (!readOut_.readOutActive) return;
+    ReadOutOnView window(view_);
+    view::ReadOutContext c = ReadOutOn(window);
+    view::MoveReadOut(c, point);
+}
+
+void MainController::RightButtonUp(platform::Point point) {
+    ReadOutOnView window(view_);
+    view::ReadOutContext c = ReadOutOn(window);
+    const bool ended = view::EndReadOut(c, point);
+    if (ended) state_.viewMode = kViewAfterAnnotation;
+    if (state_.shell.plotStartPick) {
+        FinishPlotStartPick();
+        ShowChart();
+        return;
+    }
+    // The strip shows the chart's own texts again.
+    if (ended) Invalidate(false);
+}
+
+bool MainController::FinishPlotStartPick() {
+    // The series is loaded aside: a failed load leaves the chart as it was.
+    auto backup = std::make_unique<data::PriceSeries>(state_.series);
+    data::DataEffects effects;
+    data::LoadEnvironment env{
+        services_.prompts, services_.clock, state_.startDirectory, services_.progress, {}};
+    data::DataContext c = DataCall(effects, env);
+    int bars = -3;
+    if (platform::CopyFileExpanding(env.Resolve(state_.series.dataPath),
+                                    env.Resolve(data::kWorkingCopyName)) == platform::kCopyOk)
+        bars = data::ReloadWorkingCopy(c);
+    effects.redraw = false;
+    ApplyEffects(effects);
+    if (bars < 0 || !state_.dataState.plotStartMode) {
+        state_.series = *backup;
+        LeavePlotStartMode();
+        return false;
+    }
+    state_.shell.plotStartPick = false;
+    state_.shell.needsReload = false;
+    state_.view.newDataFlag = true;
+    view::ApplyManualScale(state_.view, state_.series);
+    return true;
 }
 
 void MainController::ModelessClosed(int handle) {
@@ -591,14 +760,36 @@ void MainController::ModelessClosed(int handle) {
 void MainController::Paint(platform::Canvas& canvas) {
     if (destroyed_) return;
     painting_ = true;
-    platform::CanvasStateGuard guard(canvas);
-    PaintChart(canvas);
+    {
+        platform::CanvasStateGuard guard(canvas);
+        PaintChart(canvas);
+        KeepCrosshair(canvas);
+    }
     painting_ = false;
+    if (repaintAfterPaint_) {
+        repaintAfterPaint_ = false;
+        Invalidate(true);
+    }
+}
+
+void MainController::KeepCrosshair(platform::Canvas& canvas) {
+    if (!readOut_.readOutActive) return;
+    if (chartOnScreen_) {
+        // The paint covered the crosshair: it goes back where the read-out has it.
+        view::DrawCrosshair(canvas, readOut_.readOutPoint, view_.ClientSize(),
+                            state_.geometry.chartRegion);
+        return;
+    }
+    // Nothing left to read: the read-out ends without a crosshair to remove.
+    readOut_.readOutActive = false;
+    view_.SetCursor(CursorKind::Line);
+    view_.CaptureMouse(false);
 }
 
 void MainController::PaintChart(platform::Canvas& canvas) {
     ShellState& shell = state_.shell;
     int& mode = state_.viewMode;
+    chartOnScreen_ = false;
     if (mode == kViewRestoreSnapshot) {
         // The snapshot is taken by the annotation editor, which is not here yet.
         mode = kViewChart;
@@ -636,12 +827,15 @@ void MainController::PaintChart(platform::Canvas& canvas) {
     rc.horizontalFactor = state_.view.horizontalScale;
     rc.verticalFactor = state_.view.verticalScale;
     rc.autoFixOpen = state_.dataState.autoFixOpen;
+    rc.plotStartMode = state_.dataState.plotStartMode;
     rc.makerNotice = kOpeningNotice;
     lastRender_ = chart::RenderChart(rc);
     if (lastRender_.result == chart::kRenderAskDisplayStart) {
-        Dispatch(kCmdDisplayStart);
+        // A repaint asked for inside the paint would be lost with it.
+        if (Dispatch(kCmdDisplayStart)) repaintAfterPaint_ = true;
         return;
     }
+    chartOnScreen_ = lastRender_.result == chart::kRenderDrawn;
     if (lastRender_.sendCommand15) Dispatch(kCmdNoData);
     if (lastRender_.restoreMainMenu) {
         SwitchMenu(kChartMenuName);
@@ -650,6 +844,9 @@ void MainController::PaintChart(platform::Canvas& canvas) {
     if (lastRender_.scrollBarsSet) {
         view_.ShowScrollBars(true);
         view_.SetScrollBars(lastRender_.scrollBars);
+        // The next scroll step starts where this render stands.
+        state_.view.scrollBarPosX = state_.geometry.scrollX;
+        state_.view.scrollBarPosY = state_.geometry.scrollY;
     }
 }
 
@@ -668,6 +865,7 @@ bool MainController::ReloadForPaint() {
     if (bars < 0) return false;
     // New data: the next render shows its newest bars.
     state_.view.newDataFlag = true;
+    view::ApplyManualScale(state_.view, state_.series);
     return true;
 }
 

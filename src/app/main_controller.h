@@ -19,6 +19,7 @@
 #include "platform/launcher.h"
 #include "platform/progress.h"
 #include "platform/prompts.h"
+#include "view/readout.h"
 
 namespace korvo::app {
 
@@ -34,13 +35,6 @@ struct ShellServices {
     platform::Launcher& launcher;
     const platform::Clock& clock;
     platform::ProgressSink& progress;
-};
-
-// The last scroll bar request, kept until the scrolling itself is handled.
-struct ScrollRequest {
-    bool horizontal = false;
-    int request = 0;
-    int thumb = 0;
 };
 
 // Whether a command of the menus is carried out by this program yet. Items of
@@ -69,13 +63,19 @@ class MainController {
     // A command word from a menu or another window: the low 16 bits select it.
     void Command(int commandWord);
 
-    // The scroll bars: kept until their handling lands.
+    // A scroll request (view::ScrollRequest) of the scroll bars, the wheel or
+    // the keys; `thumb` is where a released thumb stands. The chart is
+    // repainted from the new position without erasing.
     void HorizontalScroll(int request, int thumb);
     void VerticalScroll(int request, int thumb);
-    const ScrollRequest& LastScrollRequest() const { return scroll_; }
 
     void LeftButtonUp();
-    void RightButtonDown();
+    // The price read-out follows the right button (client pixels); releasing
+    // it also ends a plot-start pick.
+    void RightButtonDown(platform::Point point);
+    void MouseMove(platform::Point point);
+    void RightButtonUp(platform::Point point);
+    bool ReadOutActive() const { return readOut_.readOutActive; }
 
     // A modeless window closed (it empties its slot).
     void ModelessClosed(int handle);
@@ -113,8 +113,12 @@ class MainController {
     void SetRule(int id, bool enabled);
     void ApplyEnableRules();
     void LeavePlotStartMode();
+    view::ReadOutContext ReadOutOn(view::ReadOutWindow& window);
+    bool FinishPlotStartPick();
+    void ApplySizeAndShow();
     void DeleteSignalFiles() const;
     void PaintChart(platform::Canvas& canvas);
+    void KeepCrosshair(platform::Canvas& canvas);
     bool ReloadForPaint();
 
     // Command handlers; each returns whether the window is repainted.
@@ -138,13 +142,23 @@ class MainController {
     bool OnLocalPage(int id);
     bool OnWordPad(int id);
     bool OnExit(int id);
+    bool OnSize(int id);
+    bool OnCustomZoom(int id);
+    bool OnCustomSize(int id);
+    bool OnScale(int id);
+    bool OnDisplayStart(int id);
+    bool OnPlotStart(int id);
 
     ProgramState& state_;
     MainView& view_;
     ShellServices services_;
     std::unique_ptr<chart::ChartLayers> layers_;
     chart::RenderOutcome lastRender_;
-    ScrollRequest scroll_;
+    view::ReadOutState readOut_;
+    // The last paint drew a chart the read-out can read.
+    bool chartOnScreen_ = false;
+    // A command carried out inside the paint asked for a repaint of its own.
+    bool repaintAfterPaint_ = false;
     std::string menuName_;
     // Items whose enabling follows the loaded series, by id.
     std::map<int, bool> rules_;

@@ -5,12 +5,16 @@
 // window implements it; the tests use a fake that records the calls.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "app/modeless.h"
 #include "chart/render_context.h"
 #include "platform/canvas.h"
+#include "view/custom_size_dialog.h"
+#include "view/display_start_dialog.h"
+#include "view/scale_dialog.h"
 
 namespace korvo::app {
 
@@ -34,6 +38,23 @@ class MainView {
     virtual void SetScrollBars(const chart::ScrollBars& bars) = 0;
     virtual void SetCursor(CursorKind kind) = 0;
     virtual void CaptureMouse(bool capture) = 0;
+    // Draws straight onto the client area as it shows now, outside a paint (the
+    // price read-out): device pixels, origin at the top left, shown at once.
+    // A window that cannot draw so ignores it.
+    virtual void DrawOnWindow(const std::function<void(platform::Canvas&)>& draw) { (void)draw; }
+
+    // The modal dialogs of the size and scale commands over the window, each
+    // working through its logic. A window without them answers as Cancel does.
+    virtual bool RunCustomSizeDialog(view::CustomSizeDialog& dialog) {
+        (void)dialog;
+        return false;
+    }
+    virtual bool RunDisplayStartDialog(view::DisplayStartDialog& dialog) {
+        (void)dialog;
+        return false;
+    }
+    // kScaleChoseAutomatic or kScaleClosed.
+    virtual int RunScaleDialog(view::ScaleDialog& dialog) { return dialog.Cancel(); }
 
     // Opens a modeless window beside the main window and returns its handle
     // (never 0). The window reports its closing with MainController::ModelessClosed.

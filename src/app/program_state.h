@@ -54,8 +54,8 @@ inline constexpr std::array<const char*, 5> kWorkFileNames = {
 struct ShellState {
     // The working copy must be loaded before the next chart paint.
     bool needsReload = false;
-    // The short-period plot start mode, and the pick of its start day in progress.
-    bool plotStartMode = false;
+    // The pick of the short-period plot start day is in progress (the mode
+    // itself and the day picked are the data's: DataState).
     bool plotStartPick = false;
     bool multiChartMode = false;
     bool scanMode = false;

@@ -144,7 +144,7 @@ bool Renderer::FixSlots(int& dataSlots, std::string& caption) {
         case Period::Day:
             break;
     }
-    if (!c_.view.plotStartMode && SingleChart() && s.plotStartYear < s.year[0]) {
+    if (!c_.plotStartMode && SingleChart() && s.plotStartYear < s.year[0]) {
         c_.prompts.ShowMessage(
             data::Printf("%d 年以前のデータはありません！\n\n %d 年からプロットします。",
                          s.year[0] - 1, static_cast<int>(s.year[0])),
@@ -189,7 +189,7 @@ bool Renderer::FixPriceRange() {
     ChartGeometry& g = c_.geometry;
     float top = s.maxHigh;
     float bottom = s.minLow;
-    if (!c_.view.manualScale && !c_.view.plotStartMode) {
+    if (!c_.view.manualScale && !c_.plotStartMode) {
         // Rounded outwards; the rules are tried in order and the last that applies wins.
         auto round = [&](float unit) {
             top = std::ceil(s.maxHigh / unit) * unit;

@@ -67,6 +67,9 @@ struct RenderContext {
     bool zoomWindowOpen = false;
     // The open-price auto-correction is in force (shown in the status strip).
     bool autoFixOpen = false;
+    // The short-period plot start mode: the series starts at the day picked,
+    // and the price range is not rounded outwards.
+    bool plotStartMode = false;
     // A chart is on the screen; cleared when there is nothing to draw.
     bool chartShown = true;
     MultiChartPages multi;

@@ -74,8 +74,9 @@ struct DataState {
     // Explain each failed record check (files opened from the multi-chart
     // selection); every load switches it off at its end.
     bool detailedMessages = false;
-    // Plot start picked with the cursor: the load starts at pointedDateKey
-    // (0 when no day was pointed at).
+    // The short-period plot start mode: the load starts at pointedDateKey, the
+    // day the price read-out last showed (0 when none was pointed at). The one
+    // place the mode and the day are kept.
     bool plotStartMode = false;
     int pointedDateKey = 0;
     SymbolCheck symbolCheck;

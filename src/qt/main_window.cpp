@@ -1,5 +1,7 @@
 #include "qt/main_window.h"
 
+#include <algorithm>
+
 #include <QBitmap>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -10,14 +12,19 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include "app/menu_resource.h"
 #include "app/program_identity.h"
 #include "data/progress_bar.h"
+#include "qt/dialogs/custom_size_dialog.h"
+#include "qt/dialogs/display_start_dialog.h"
+#include "qt/dialogs/scale_dialog.h"
 #include "qt/gui/qt_canvas.h"
 #include "qt/hint_window.h"
 #include "qt/input_dialog.h"
 #include "qt/menu_builder.h"
+#include "view/scroll.h"
 
 namespace korvo::qt {
 
@@ -70,13 +77,27 @@ class ChartSurface : public QWidget {
     }
     void resizeEvent(QResizeEvent*) override { window_.Invalidate(true); }
     void mousePressEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::RightButton) window_.controller_->RightButtonDown();
+        if (event->button() == Qt::RightButton) window_.controller_->RightButtonDown(At(event));
     }
+    void mouseMoveEvent(QMouseEvent* event) override { window_.controller_->MouseMove(At(event)); }
     void mouseReleaseEvent(QMouseEvent* event) override {
         if (event->button() == Qt::LeftButton) window_.controller_->LeftButtonUp();
+        if (event->button() == Qt::RightButton) window_.controller_->RightButtonUp(At(event));
+    }
+    void wheelEvent(QWheelEvent* event) override {
+        window_.Wheel(event->angleDelta());
+        event->accept();
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        if (!window_.ScrollKey(event->key())) QWidget::keyPressEvent(event);
     }
 
   private:
+    static platform::Point At(const QMouseEvent* event) {
+        const QPoint p = event->position().toPoint();
+        return platform::Point{p.x(), p.y()};
+    }
+
     MainWindow& window_;
 };
 
@@ -118,12 +139,51 @@ MainWindow::MainWindow(app::ProgramState& state, platform::Prompts& prompts,
         state_, *this, app::ShellServices{prompts, launcher, clock, progress_});
     connect(menuBar_, &CommandMenuBar::commandTriggered, this,
             [this](int id) { controller_->Command(id); });
-    connect(horizontal_, &QScrollBar::actionTriggered, this, [this](int action) {
-        controller_->HorizontalScroll(action, horizontal_->sliderPosition());
-    });
-    connect(vertical_, &QScrollBar::actionTriggered, this, [this](int action) {
-        controller_->VerticalScroll(action, vertical_->sliderPosition());
-    });
+    // The chart scrolls in the controller's steps, not the bar's own: each
+    // action becomes a scroll request, and the box is put where the step left
+    // it. A dragged thumb scrolls only when it is released.
+    for (QScrollBar* bar : {horizontal_, vertical_}) {
+        bar->setTracking(false);
+        connect(bar, &QScrollBar::actionTriggered, this, [this, bar](int action) {
+            int request = -1;
+            switch (action) {
+                case QAbstractSlider::SliderSingleStepSub:
+                    request = view::kScrollLineBack;
+                    break;
+                case QAbstractSlider::SliderSingleStepAdd:
+                    request = view::kScrollLineForward;
+                    break;
+                case QAbstractSlider::SliderPageStepSub:
+                    request = view::kScrollPageBack;
+                    break;
+                case QAbstractSlider::SliderPageStepAdd:
+                    request = view::kScrollPageForward;
+                    break;
+                case QAbstractSlider::SliderToMinimum:
+                    request = view::kScrollToStart;
+                    break;
+                case QAbstractSlider::SliderToMaximum:
+                    request = view::kScrollToEnd;
+                    break;
+                default:
+                    return;  // dragging: nothing moves until the thumb is let go
+            }
+            if (bar == horizontal_) {
+                controller_->HorizontalScroll(request, 0);
+                ShowScrollStep(bar, state_.view.scrollBarPosX);
+            } else {
+                controller_->VerticalScroll(request, 0);
+                ShowScrollStep(bar, state_.view.scrollBarPosY);
+            }
+        });
+        connect(bar, &QScrollBar::sliderReleased, this, [this, bar] {
+            const int thumb = bar->sliderPosition();
+            if (bar == horizontal_)
+                controller_->HorizontalScroll(view::kScrollThumbPosition, thumb);
+            else
+                controller_->VerticalScroll(view::kScrollThumbPosition, thumb);
+        });
+    }
 
     // Maximised, and as large as the screen allows also where no window
     // manager does the maximising.
@@ -244,6 +304,88 @@ void MainWindow::SetCursor(app::CursorKind kind) {
             surface_->setCursor(Qt::CrossCursor);
             break;
     }
+}
+
+void MainWindow::ShowScrollStep(QScrollBar* bar, int position) {
+    bar->setSliderPosition(std::clamp(position, bar->minimum(), bar->maximum()));
+}
+
+void MainWindow::Wheel(QPoint angleDelta) {
+    // One notch (15 degrees) is a page step through time; turning up (or left)
+    // goes back in time. Fine-grained wheels add up to whole notches.
+    constexpr int kNotch = 120;
+    const int delta = angleDelta.y() != 0 ? angleDelta.y() : angleDelta.x();
+    wheelRemainder_ += delta;
+    while (wheelRemainder_ >= kNotch) {
+        wheelRemainder_ -= kNotch;
+        controller_->HorizontalScroll(view::kScrollPageBack, 0);
+    }
+    while (wheelRemainder_ <= -kNotch) {
+        wheelRemainder_ += kNotch;
+        controller_->HorizontalScroll(view::kScrollPageForward, 0);
+    }
+    ShowScrollStep(horizontal_, state_.view.scrollBarPosX);
+}
+
+bool MainWindow::ScrollKey(int key) {
+    switch (key) {
+        case Qt::Key_Left:
+            controller_->HorizontalScroll(view::kScrollLineBack, 0);
+            break;
+        case Qt::Key_Right:
+            controller_->HorizontalScroll(view::kScrollLineForward, 0);
+            break;
+        case Qt::Key_PageUp:
+            controller_->HorizontalScroll(view::kScrollPageBack, 0);
+            break;
+        case Qt::Key_PageDown:
+            controller_->HorizontalScroll(view::kScrollPageForward, 0);
+            break;
+        case Qt::Key_Home:
+            controller_->HorizontalScroll(view::kScrollToStart, 0);
+            break;
+        case Qt::Key_End:
+            controller_->HorizontalScroll(view::kScrollToEnd, 0);
+            break;
+        case Qt::Key_Up:
+            controller_->VerticalScroll(view::kScrollLineBack, 0);
+            ShowScrollStep(vertical_, state_.view.scrollBarPosY);
+            return true;
+        case Qt::Key_Down:
+            controller_->VerticalScroll(view::kScrollLineForward, 0);
+            ShowScrollStep(vertical_, state_.view.scrollBarPosY);
+            return true;
+        default:
+            return false;
+    }
+    ShowScrollStep(horizontal_, state_.view.scrollBarPosX);
+    return true;
+}
+
+void MainWindow::DrawOnWindow(const std::function<void(platform::Canvas&)>& draw) {
+    // Drawn into the picture of the client area and shown from there, as a paint is.
+    if (frame_.isNull() || rendering_) return;
+    {
+        QPainter painter(&frame_);
+        QtCanvas canvas(painter, platform::Size{frame_.width(), frame_.height()});
+        draw(canvas);
+    }
+    surface_->update();
+}
+
+bool MainWindow::RunCustomSizeDialog(view::CustomSizeDialog& dialog) {
+    CustomSizeQDialog window(dialog, this);
+    return window.exec() == QDialog::Accepted;
+}
+
+bool MainWindow::RunDisplayStartDialog(view::DisplayStartDialog& dialog) {
+    DisplayStartQDialog window(dialog, this);
+    return window.exec() == QDialog::Accepted;
+}
+
+int MainWindow::RunScaleDialog(view::ScaleDialog& dialog) {
+    ScaleQDialog window(dialog, this);
+    return window.exec();
 }
 
 void MainWindow::CaptureMouse(bool capture) {

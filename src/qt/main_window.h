@@ -71,6 +71,10 @@ class MainWindow : public QMainWindow, public app::MainView {
     void SetScrollBars(const chart::ScrollBars& bars) override;
     void SetCursor(app::CursorKind kind) override;
     void CaptureMouse(bool capture) override;
+    void DrawOnWindow(const std::function<void(platform::Canvas&)>& draw) override;
+    bool RunCustomSizeDialog(view::CustomSizeDialog& dialog) override;
+    bool RunDisplayStartDialog(view::DisplayStartDialog& dialog) override;
+    int RunScaleDialog(view::ScaleDialog& dialog) override;
     int OpenModeless(app::ModelessKind kind) override;
     void CloseModeless(int handle) override;
     platform::Size ClientSize() const override;
@@ -86,6 +90,11 @@ class MainWindow : public QMainWindow, public app::MainView {
   private:
     friend class ChartSurface;
     void RenderFrame();
+    // The wheel and the keys scroll as the scroll bars do.
+    void Wheel(QPoint angleDelta);
+    bool ScrollKey(int key);
+    // Shows where the controller's scroll step left the scroll box.
+    void ShowScrollStep(QScrollBar* bar, int position);
 
     app::ProgramState& state_;
     platform::Prompts& prompts_;
@@ -99,6 +108,8 @@ class MainWindow : public QMainWindow, public app::MainView {
     QCursor lineCursor_;
     std::map<int, QPointer<QWidget>> modeless_;
     int nextHandle_ = 1;
+    // Wheel turns not yet amounting to a whole step (eighths of a degree).
+    int wheelRemainder_ = 0;
     bool erase_ = false;
     bool scheduled_ = false;
     bool rendering_ = false;

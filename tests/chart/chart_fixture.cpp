@@ -20,6 +20,7 @@ RenderContext ChartFixture::Context(float horizontal, float vertical) {
     c.verticalFactor = vertical;
     c.printing = printing;
     c.autoFixOpen = autoFixOpen;
+    c.plotStartMode = plotStartMode;
     c.multi = multi;
     return c;
 }

@@ -69,6 +69,7 @@ struct ChartFixture {
     platform::Size client{1280, 800};
     bool printing = false;
     bool autoFixOpen = false;
+    bool plotStartMode = false;
     MultiChartPages multi;
 
     RenderContext Context(float horizontal = 1.0f, float vertical = 1.0f);

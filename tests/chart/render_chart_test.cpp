@@ -55,7 +55,7 @@ TEST(RenderChart, PlotStartBeforeTheDataStartsOnFirstJanuaryOfTheFirstYear) {
     ChartFixture g;
     g.SetDailyBars(2004, 3, 1, 30);
     g.series->plotStartYear = 2002;
-    g.view.plotStartMode = true;
+    g.plotStartMode = true;
     g.Render();
     EXPECT_TRUE(g.prompts.Messages().empty());
     EXPECT_EQ(g.series->plotStartYear, 2002);
@@ -64,7 +64,7 @@ TEST(RenderChart, PlotStartBeforeTheDataStartsOnFirstJanuaryOfTheFirstYear) {
 TEST(RenderChart, APlotStartAgesAwayStillDraws) {
     ChartFixture f;
     f.SetDailyBars(2004, 3, 1, 30);
-    f.view.plotStartMode = true;  // taken as it is, no message
+    f.plotStartMode = true;  // taken as it is, no message
     f.series->plotStartYear = -1000000;
     ASSERT_EQ(f.Render().result, kRenderDrawn);
     EXPECT_EQ(f.geometry->slotCount, kMaxDailySlots);
