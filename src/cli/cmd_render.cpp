@@ -21,6 +21,7 @@
 #include "indicators/indicator_layers.h"
 #include "platform/recording_canvas.h"
 #include "qt/gui/qt_canvas.h"
+#include "view/readout.h"
 
 namespace korvo::cli {
 
@@ -223,6 +224,8 @@ struct RenderOptions {
     int scrollX = 0;
     int scrollY = 0;
     bool trace = false;
+    // A client point whose price read-out is printed after the paint.
+    std::optional<Point> readout;
 };
 
 // Reads the options; an error text when one is bad.
@@ -297,6 +300,13 @@ std::optional<std::string> ReadOptions(CliContext& context, app::ProgramState& s
         } else {
             return "--scroll takes end or X,Y in pixels, not " + *s;
         }
+    }
+    if (const auto r = context.Option("--readout")) {
+        int x = 0, y = 0;
+        char tail = 0;
+        if (std::sscanf(r->c_str(), "%d,%d%c", &x, &y, &tail) != 2)
+            return "--readout takes X,Y in client pixels, not " + *r;
+        o.readout = Point{x, y};
     }
     return std::nullopt;
 }
@@ -406,6 +416,14 @@ void PrintOutcome(std::ostream& out, const Paint& p, const app::ProgramState& st
         << "\n";
 }
 
+// The two texts the price read-out shows for a cursor at `point`: the bar
+// line (an empty line when no bar stands there) and the price.
+void PrintReadOut(std::ostream& out, const Paint& p, const app::ProgramState& state, Point point) {
+    const view::ReadOutTexts texts = view::ComputeReadOut(state.series, *p.geometry, point, 0);
+    out << texts.barLine << "\n"
+        << view::FormatPriceText(view::PriceAtCursor(*p.geometry, point.y)) << "\n";
+}
+
 int RunRender(CliContext& context) {
     const auto& p = context.Args().positional;
     if (p.size() != 1) {
@@ -454,6 +472,8 @@ int RunRender(CliContext& context) {
     } else {
         PrintOutcome(context.Out(), paint, *state);
     }
+    if (o.readout && paint.outcome.result == chart::kRenderDrawn)
+        PrintReadOut(context.Out(), paint, *state, *o.readout);
     return paint.outcome.result == chart::kRenderDrawn ? 0 : 1;
 }
 
@@ -463,7 +483,8 @@ Command MakeRenderCommand() {
         "render",
         "render FILE.stk [-o OUT.png|OUT.pdf] [--trace] [--plot-start YYYY-MM] [--settings "
         "korvo.ips] [--window WxH] [--screen WxH] [--size H,V] [--style candle|bar|line] "
-        "[--scroll end|X,Y] [--indicator CODE] [--on SWITCH,...] [--off SWITCH,...]",
+        "[--scroll end|X,Y] [--indicator CODE] [--on SWITCH,...] [--off SWITCH,...] [--readout "
+        "X,Y]",
         "load FILE as the program does and paint the chart once as the main window would, into "
         "a PNG or PDF of the client size (--window, default 1280x800; --screen is the display, "
         "default 1920x1080). Size factors come from --size, else from --settings, else 1,1; "
@@ -476,12 +497,15 @@ Command MakeRenderCommand() {
         "ma1..ma3, psychologicalLine or psychological, titleOff, annotationsOff); --indicator "
         "sets the code of the indicator panel (0 RSI, 1 %R, 2 deviation, 3/4 stochastics "
         "fast/slow, 5 MACD, 6 RCI, 10 momentum; the stochastics and MACD write bs.sto/bs.mac "
-        "into --dir). Without "
+        "into --dir). --readout X,Y prints, after the paint, the two texts the price read-out "
+        "shows "
+        "for the cursor at that client point: the bar line (an empty line when no bar stands "
+        "there) and the price text. Without "
         "--trace prints the geometry as 'name: value' lines; --trace prints instead every canvas "
         "call of the paint, one per line (kind, device coordinates, pen/brush/font, colour, "
         "alignment, UTF-8 text, clip), and with no -o only traces",
         {"-o", "--plot-start", "--settings", "--window", "--screen", "--size", "--style",
-         "--scroll", "--indicator", "--on", "--off"},
+         "--scroll", "--indicator", "--on", "--off", "--readout"},
         {"--trace"},
         RunRender};
 }

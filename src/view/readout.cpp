@@ -12,10 +12,12 @@ using platform::Point;
 namespace {
 
 // Hundredths of a price, cut toward zero as the read-out shows it.
+// In double, so a price of eight digits keeps its hundredths exact.
 long long Hundredths(float price) {
-    const float scaled = price * 100.0f;
+    const double scaled = static_cast<double>(price) * 100.0;
     if (!std::isfinite(scaled)) return 0;
-    if (std::fabs(scaled) > 9.0e15f)
+    constexpr double kLimit = 9.0e17;
+    if (std::fabs(scaled) > kLimit)
         return scaled > 0 ? 900'000'000'000'000'000LL : -900'000'000'000'000'000LL;
     return static_cast<long long>(scaled);
 }
