@@ -118,6 +118,41 @@ std::vector<Column> Compute(const std::string& name, const std::vector<int>& p,
                              PeriodAt(p, 1, t.macdLongPeriod), PeriodAt(p, 2, t.macdSignalPeriod));
         return {{"macd", std::move(r.macd)}, {"signal", std::move(r.signal)}};
     }
+    if (name == "dmi" || name == "adx") {
+        DirectionalMovement r =
+            ComputeDirectionalMovement(s, g, PeriodAt(p, 0, t.directionalPeriod));
+        if (name == "adx") return {{"adx", std::move(r.adx)}, {"adxr", std::move(r.adxr)}};
+        return {{"pdi", std::move(r.pdi)},
+                {"mdi", std::move(r.mdi)},
+                {"diff", std::move(r.difference)}};
+    }
+    if (name == "shinohara") {
+        ShinoharaRatio r = ComputeShinoharaRatio(s, g);
+        return {{"ar", std::move(r.ar)},
+                {"br", std::move(r.br)},
+                {"cr", std::move(r.belts[kShinoharaCrLine])}};
+    }
+    if (name == "bollinger") {
+        Bollinger r = ComputeBollinger(s, g, PeriodAt(p, 0, t.bollingerPeriod));
+        return {{"sigma", std::move(r.sigma)},
+                {"ma", std::move(r.average)},
+                {"upper", std::move(r.upper)},
+                {"lower", std::move(r.lower)}};
+    }
+    if (name == "ichimoku") {
+        Ichimoku r = ComputeIchimoku(s, g, PeriodAt(p, 0, t.ichimokuShortPeriod),
+                                     PeriodAt(p, 1, t.ichimokuLongPeriod));
+        return {{"conversion", std::move(r.conversion)},
+                {"base", std::move(r.base)},
+                {"span1", std::move(r.span1)},
+                {"span2", std::move(r.span2)},
+                {"lagging", std::move(r.lagging)}};
+    }
+    if (name == "sar")
+        return {{"sar", ComputeParabolicSar(s, g, PeriodAt(p, 0, t.sarParameter)).sar}};
+    if (name == "obv") return {{"obv", ComputeOnBalanceVolume(s, g).obv}};
+    if (name == "volume-ratio")
+        return {{"ratio", ComputeVolumeRatio(s, g, PeriodAt(p, 0, t.volumeRatioPeriod))}};
     return {};
 }
 
@@ -171,7 +206,8 @@ int RunIndicator(CliContext& context) {
     if (Compute(*name, {}, *state, dataSet).empty()) {
         context.Err() << "korvo-cli: no indicator named '" << *name
                       << "' (ma, deviation, psychological, rsi, pctr, momentum, stoch-fast, "
-                         "stoch-slow, rci, macd)\n";
+                         "stoch-slow, rci, macd, dmi, adx, shinohara, bollinger, ichimoku, sar, "
+                         "obv, volume-ratio)\n";
         return 2;
     }
     // Size factors 1,1 whatever the settings say: the table is in layout units.
@@ -195,10 +231,16 @@ Command MakeIndicatorCommand() {
         "its value before mapping and its layout y (columns 'value' and 'y_NAME' for a one-line "
         "indicator, else NAME and y_NAME per series), empty where the bar has no point. NAME: ma "
         "(ma), deviation (gap), psychological (up), rsi (rsi), pctr (r), momentum (m), "
-        "stoch-fast (k, d), stoch-slow (k, d, sd), rci (rci), macd (macd, signal). --period "
-        "gives the periods in order (deviation A B; macd short long signal); the others come "
-        "from --settings or the standard parameter table. --data-set (close, high, low, open, "
-        "volume) is the series the RCI ranks",
+        "stoch-fast (k, d), stoch-slow (k, d, sd), rci (rci), macd (macd, signal), dmi (pdi, "
+        "mdi, diff: ratios of the true range, 1 for 100 %), adx (adx, adxr), shinohara (ar, br, "
+        "cr: ratios, 1 for 100 %; the period is always 26), bollinger (sigma, ma, upper, lower), "
+        "ichimoku (conversion, base, span1, span2, lagging; the spans are drawn the long period "
+        "of slots to the right, the lagging line as many to the left), sar (sar: the stop in "
+        "force at each bar, drawn at the centre of the bar before), obv (obv: the running "
+        "total), volume-ratio (ratio: whole percent). --period gives the periods in order "
+        "(deviation A B; macd short long signal; ichimoku short long; sar the start length); "
+        "the others come from --settings or the standard parameter table. --data-set (close, "
+        "high, low, open, volume) is the series the RCI ranks",
         {"--name", "--period", "--settings", "--data-set"},
         {},
         RunIndicator};

@@ -161,6 +161,15 @@ constexpr SwitchName kSwitches[] = {
     {"ma2", &chart::ChartOptions::movingAverage2},
     {"ma3", &chart::ChartOptions::movingAverage3},
     {"psychological", &chart::ChartOptions::psychologicalLine},
+    {"sar", &chart::ChartOptions::parabolicSar},
+    {"cr", &chart::ChartOptions::shinoharaCr},
+    {"ichimoku", &chart::ChartOptions::ichimokuLines},
+    {"ichimoku", &chart::ChartOptions::ichimokuSpans},
+    {"ichimoku", &chart::ChartOptions::ichimokuLagging},
+    {"trade-volume", &chart::ChartOptions::tradeVolume},
+    {"volume-average", &chart::ChartOptions::volumeAverage},
+    {"volume-ratio", &chart::ChartOptions::volumeRatio},
+    {"bollinger", &chart::ChartOptions::bollinger},
 };
 
 // "a,b,c": sets each named switch; false when a name is unknown.
@@ -283,6 +292,13 @@ std::optional<std::string> ReadOptions(CliContext& context, app::ProgramState& s
             if (!SetSwitches(list, std::string(option) == "--on", state.chart, unknown))
                 return std::string(option) + ": no chart switch named '" + unknown + "'";
         }
+    }
+    // Bands switched on here stand as their menu command leaves them: the
+    // indicator panel shows their deviation. They give way to the SAR, as in
+    // the renderer.
+    for (const auto& list : context.Options("--on")) {
+        if (("," + list + ",").find(",bollinger,") != std::string::npos)
+            state.chart.subPanelIndicator = chart::kPanelBollinger;
     }
     if (const auto code = context.Option("--indicator")) {
         int value = 0;
@@ -493,11 +509,17 @@ Command MakeRenderCommand() {
         "bars, volume histogram and volume ratio start on; --on/--off set chart switches by "
         "name (tradeVolume, volumeAlarm, volumeHistogram, volumeRatio, volumeAverage, "
         "openCloseLabels, highLowLabels, envelope, psychologicalLine, shinoharaCr, "
-        "parabolicSar, ichimokuLines, ichimokuSpans, ichimokuLagging, movingAverage1..3 or "
-        "ma1..ma3, psychologicalLine or psychological, titleOff, annotationsOff); --indicator "
-        "sets the code of the indicator panel (0 RSI, 1 %R, 2 deviation, 3/4 stochastics "
-        "fast/slow, 5 MACD, 6 RCI, 10 momentum; the stochastics and MACD write bs.sto/bs.mac "
-        "into --dir). --readout X,Y prints, after the paint, the two texts the price read-out "
+        "parabolicSar or sar, ichimokuLines, ichimokuSpans, ichimokuLagging (ichimoku sets all "
+        "three), shinoharaCr or cr, tradeVolume or trade-volume, volumeAverage or "
+        "volume-average, volumeRatio or volume-ratio, bollinger (the bands, with their "
+        "deviation in the indicator panel unless --indicator says otherwise; not drawn while "
+        "the SAR is on), movingAverage1..3 or ma1..ma3, psychologicalLine or psychological, "
+        "titleOff, annotationsOff); --indicator sets the code of the indicator panel (0 RSI, 1 "
+        "%R, 2 deviation, 3/4 stochastics fast/slow, 5 MACD, 6 RCI, 8 on-balance volume, 9 "
+        "Bollinger, 10 momentum, 70/71/72 directional movement PDI-MDI/ADX-ADXR/PDI - MDI, 81 "
+        "Shinohara AR/BR; the stochastics, MACD, SAR and Shinohara ratio write "
+        "bs.sto/bs.mac/bs.sar/bs.sno into --dir). --readout X,Y prints, after the paint, the two "
+        "texts the price read-out "
         "shows "
         "for the cursor at that client point: the bar line (an empty line when no bar stands "
         "there) and the price text. Without "

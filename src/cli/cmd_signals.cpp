@@ -1,5 +1,6 @@
-// signals: the buy and sell points of the stochastics or the MACD, written to
-// their signal file as the chart writes it, and shown.
+// signals: the buy and sell points of the stochastics, the MACD, the parabolic
+// SAR or the Shinohara ratio, written to their signal file as the chart writes
+// it, and shown.
 #include <filesystem>
 #include <memory>
 #include <ostream>
@@ -44,9 +45,10 @@ bool LoadAndLayOut(CliContext& context, const std::string& file, app::ProgramSta
 int RunSignals(CliContext& context) {
     const auto& positional = context.Args().positional;
     const auto source = context.Option("--source");
-    if (positional.size() != 1 || !source || (*source != "sto" && *source != "mac")) {
-        context.Err() << "usage: korvo-cli signals FILE.stk --source sto|mac [--slow|--fast] "
-                         "[--period P ...]\n";
+    if (positional.size() != 1 || !source ||
+        (*source != "sto" && *source != "mac" && *source != "sar" && *source != "sno")) {
+        context.Err() << "usage: korvo-cli signals FILE.stk --source sto|mac|sar|sno "
+                         "[--slow|--fast] [--period P ...]\n";
         return 2;
     }
     if (context.Flag("--slow") && context.Flag("--fast")) {
@@ -85,20 +87,25 @@ int RunSignals(CliContext& context) {
     indicators::SignalWritten written;
     const indicators::SignalOutput output{context.Dir(), written};
     const indicators::DrawTarget target(nullptr, nullptr, state->series, state->geometry);
-    const bool stochastics = *source == "sto";
     int result = 0;
-    if (stochastics) {
+    auto file = indicators::SignalFile::Stochastics;
+    if (*source == "sto") {
         result = indicators::DrawStochastics(
             target, period(0, t.stochasticsPeriod),
             context.Flag("--fast") ? indicators::kStochasticsFast : indicators::kStochasticsSlow,
             output);
-    } else {
+    } else if (*source == "mac") {
+        file = indicators::SignalFile::Macd;
         result =
             indicators::DrawMacd(target, period(0, t.macdShortPeriod), period(1, t.macdLongPeriod),
                                  period(2, t.macdSignalPeriod), output);
+    } else if (*source == "sar") {
+        file = indicators::SignalFile::Sar;
+        result = indicators::DrawParabolicSar(target, period(0, t.sarParameter), output);
+    } else {
+        file = indicators::SignalFile::Shinohara;
+        result = indicators::DrawShinoharaRatio(target, indicators::ShinoharaPart::ArBr, output);
     }
-    const auto file =
-        stochastics ? indicators::SignalFile::Stochastics : indicators::SignalFile::Macd;
     const std::filesystem::path path = context.Dir() / indicators::SignalFileName(file);
     if (result == indicators::kTooFewBars) {
         context.Err() << "korvo-cli: too few bars for the periods; no file written\n";
@@ -121,13 +128,14 @@ Command MakeSignalsCommand() {
     return Command{
         125,
         "signals",
-        "signals FILE.stk --source sto|mac [--slow|--fast] [--period P ...] [--settings "
+        "signals FILE.stk --source sto|mac|sar|sno [--slow|--fast] [--period P ...] [--settings "
         "korvo.ips]",
         "load FILE, lay the chart out at 100 % and write the signal file of the slow (default) "
-        "or fast stochastics (bs.sto) or of the MACD (bs.mac) into --dir as the chart does, then "
+        "or fast stochastics (bs.sto), of the MACD (bs.mac), of the parabolic SAR (bs.sar) or "
+        "of the Shinohara ratio (bs.sno, at least 80 bars) into --dir as the chart does, then "
         "print it (converted to UTF-8, with a final newline the file does not have). --period "
-        "gives the stochastics period, or the MACD's short, long and signal periods; the others "
-        "come from --settings or the standard parameter table",
+        "gives the stochastics period, the MACD's short, long and signal periods, or the SAR's "
+        "start length; the others come from --settings or the standard parameter table",
         {"--source", "--period", "--settings"},
         {"--slow", "--fast"},
         RunSignals};

@@ -4,13 +4,20 @@
 
 #include "data/calendar.h"
 #include "indicators/average_line.h"
+#include "indicators/bollinger.h"
 #include "indicators/deviation.h"
+#include "indicators/directional_movement.h"
+#include "indicators/ichimoku.h"
 #include "indicators/macd.h"
 #include "indicators/momentum.h"
+#include "indicators/on_balance_volume.h"
+#include "indicators/parabolic_sar.h"
 #include "indicators/psychological_line.h"
 #include "indicators/rci.h"
 #include "indicators/rsi.h"
+#include "indicators/shinohara.h"
 #include "indicators/stochastics.h"
+#include "indicators/volume_ratio.h"
 
 namespace korvo::indicators {
 
@@ -38,6 +45,36 @@ int MovingAveragePeriod(const IndicatorParams& p, int fileTypeId, int line) {
             break;
     }
     return line == 1 ? p.maDaily1 : p.maDaily2;
+}
+
+void IndicatorLayers::DrawOnBalanceVolume(chart::RenderContext& c, int) {
+    indicators::DrawOnBalanceVolume(TargetOf(c));
+}
+
+void IndicatorLayers::DrawVolumeRatio(chart::RenderContext& c, int) {
+    indicators::DrawVolumeRatio(TargetOf(c), params_.table.volumeRatioPeriod);
+}
+
+void IndicatorLayers::DrawIchimoku(chart::RenderContext& c, int) {
+    const chart::ChartOptions& o = c.options;
+    indicators::DrawIchimoku(TargetOf(c), params_.table.ichimokuShortPeriod,
+                             params_.table.ichimokuLongPeriod,
+                             {o.ichimokuLines, o.ichimokuSpans, o.ichimokuLagging});
+}
+
+void IndicatorLayers::DrawParabolicSar(chart::RenderContext& c, int) {
+    indicators::DrawParabolicSar(TargetOf(c), params_.table.sarParameter,
+                                 {startDirectory_, written_});
+}
+
+void IndicatorLayers::DrawShinoharaCr(chart::RenderContext& c, int) {
+    // The CR belts whatever the indicator panel shows, AR/BR included.
+    DrawShinoharaRatio(TargetOf(c), ShinoharaPart::Cr, {startDirectory_, written_});
+}
+
+void IndicatorLayers::DrawBollinger(chart::RenderContext& c, int) {
+    // A multi-chart page has no indicator panel: the bands alone.
+    indicators::DrawBollinger(TargetOf(c), params_.table.bollingerPeriod, !c.options.multiChart);
 }
 
 void IndicatorLayers::DrawVolumeAverage(chart::RenderContext& c, int) {
@@ -74,6 +111,14 @@ void IndicatorLayers::DrawSubPanelIndicator(chart::RenderContext& c, int, int co
             break;
         case chart::kPanelMomentum:
             lastPanelResult_ = DrawMomentum(t, p.momentumPeriod);
+            break;
+        case chart::kPanelDirectionalPdiMdi:
+        case chart::kPanelDirectionalAdx:
+        case chart::kPanelDirectionalDifference:
+            lastPanelResult_ = DrawDirectionalMovement(t, p.directionalPeriod, code);
+            break;
+        case chart::kPanelShinoharaRatio:
+            lastPanelResult_ = DrawShinoharaRatio(t, ShinoharaPart::ArBr, output);
             break;
         default:
             lastPanelResult_ = 0;

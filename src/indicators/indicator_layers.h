@@ -1,8 +1,8 @@
 // The chart layers this folder draws: the moving-average lines, the close
 // line of the line style, the envelope, the psychological line, the volume
-// average and the oscillators and deviation of the indicator panel. The
-// renderer checks the switches and calls each at its place in the drawing
-// order; the hooks of the trend and volume indicators draw nothing yet.
+// indicators, the Ichimoku lines, the parabolic SAR, the Shinohara CR belts,
+// the Bollinger bands and every indicator of the indicator panel. The renderer
+// checks the switches and calls each at its place in the drawing order.
 #pragma once
 
 #include <filesystem>
@@ -15,14 +15,21 @@ namespace korvo::indicators {
 
 class IndicatorLayers : public chart::ChartLayers {
   public:
-    // Periods come from `params`; the stochastics and MACD write their signal
-    // files into the start directory and mark them in `written`.
+    // Periods come from `params`; the stochastics, MACD, SAR and Shinohara
+    // ratio write their signal files into the start directory and mark them in
+    // `written`.
     IndicatorLayers(const IndicatorParams& params, SignalWritten& written,
                     std::filesystem::path startDirectory)
         : params_(params), written_(written), startDirectory_(std::move(startDirectory)) {}
 
+    void DrawOnBalanceVolume(chart::RenderContext& context, int page) override;
+    void DrawVolumeRatio(chart::RenderContext& context, int page) override;
     void DrawVolumeAverage(chart::RenderContext& context, int page) override;
+    void DrawIchimoku(chart::RenderContext& context, int page) override;
+    void DrawParabolicSar(chart::RenderContext& context, int page) override;
+    void DrawShinoharaCr(chart::RenderContext& context, int page) override;
     void DrawSubPanelIndicator(chart::RenderContext& context, int page, int code) override;
+    void DrawBollinger(chart::RenderContext& context, int page) override;
     void DrawEnvelope(chart::RenderContext& context, int page) override;
     void DrawPsychologicalLine(chart::RenderContext& context, int page) override;
     void DrawCloseLine(chart::RenderContext& context, int page) override;

@@ -138,7 +138,7 @@ TEST(SignalsCli, WritesAndPrintsTheFile) {
                             "--period", "40", "--dir", (dir / "few").string()});
     EXPECT_EQ(few.code, 1);
     EXPECT_FALSE(std::filesystem::exists(dir / "few" / "bs.mac"));
-    EXPECT_EQ(Cli({"signals", file.string(), "--source", "sar"}).code, 2);
+    EXPECT_EQ(Cli({"signals", file.string(), "--source", "pf"}).code, 2);
     EXPECT_EQ(Cli({"signals", file.string(), "--source", "sto", "--slow", "--fast"}).code, 2);
 }
 
