@@ -1,7 +1,8 @@
 // The indicators on the largest chart: 4096 daily bars at 100 % into a
 // 1920x1080 image, with moving-average lines 1 and 2, the envelope, the
-// psychological line and one panel indicator, next to the same paint without
-// any indicator; and each panel indicator's computation alone.
+// psychological line and one panel indicator, and with every overlay at once,
+// next to the same paint without any indicator; and each panel indicator's
+// computation alone.
 #include <benchmark/benchmark.h>
 
 #include <QImage>
@@ -138,6 +139,35 @@ BENCHMARK(BM_PaintLargestChartWithIndicators)
     ->Arg(chart::kPanelMacd)
     ->Unit(benchmark::kMicrosecond);
 
+// Every overlay at once: moving-average lines 1 and 2, envelope, psychological
+// line, the three Ichimoku switches, the Shinohara CR belts, the volume ratio
+// and volume average, with the SAR and the panel indicator of the argument
+// (the Shinohara AR/BR, the heaviest to compute, or the ADX); or, with the
+// argument 9, the Bollinger bands and their deviation panel in place of the
+// SAR, which they give way to.
+void BM_PaintLargestChartEveryOverlay(benchmark::State& state) {
+    const int code = static_cast<int>(state.range(0));
+    Chart chart(true, code);
+    chart::ChartOptions& o = chart.options;
+    o.ichimokuLines = o.ichimokuSpans = o.ichimokuLagging = true;
+    o.shinoharaCr = true;
+    o.volumeAverage = true;
+    o.parabolicSar = code != chart::kPanelBollinger;
+    o.bollinger = code == chart::kPanelBollinger;
+    QImage image(kScreen.width, kScreen.height, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        qt::QtCanvas canvas(painter, kScreen);
+        if (chart.Paint(canvas).result != chart::kRenderDrawn) state.SkipWithError("not drawn");
+    }
+    state.counters["xPercent"] = chart.geometry->xPercent;
+}
+BENCHMARK(BM_PaintLargestChartEveryOverlay)
+    ->Arg(chart::kPanelShinoharaRatio)
+    ->Arg(chart::kPanelDirectionalAdx)
+    ->Arg(chart::kPanelBollinger)
+    ->Unit(benchmark::kMicrosecond);
+
 // The computations alone, on the geometry a paint left behind.
 void BM_ComputePanelIndicator(benchmark::State& state) {
     Chart chart(false);
@@ -171,6 +201,19 @@ void BM_ComputePanelIndicator(benchmark::State& state) {
             case chart::kPanelRci:
                 benchmark::DoNotOptimize(indicators::ComputeRci(s, g, t.rciPeriod, 0));
                 break;
+            case chart::kPanelOnBalanceVolume:
+                benchmark::DoNotOptimize(indicators::ComputeOnBalanceVolume(s, g));
+                break;
+            case chart::kPanelBollinger:
+                benchmark::DoNotOptimize(indicators::ComputeBollinger(s, g, t.bollingerPeriod));
+                break;
+            case chart::kPanelDirectionalAdx:
+                benchmark::DoNotOptimize(
+                    indicators::ComputeDirectionalMovement(s, g, t.directionalPeriod));
+                break;
+            case chart::kPanelShinoharaRatio:
+                benchmark::DoNotOptimize(indicators::ComputeShinoharaRatio(s, g));
+                break;
             default:
                 benchmark::DoNotOptimize(indicators::ComputeMomentum(s, g, t.momentumPeriod));
                 break;
@@ -184,6 +227,10 @@ BENCHMARK(BM_ComputePanelIndicator)
     ->Arg(chart::kPanelMacd)
     ->Arg(chart::kPanelRci)
     ->Arg(chart::kPanelMomentum)
+    ->Arg(chart::kPanelOnBalanceVolume)
+    ->Arg(chart::kPanelBollinger)
+    ->Arg(chart::kPanelDirectionalAdx)
+    ->Arg(chart::kPanelShinoharaRatio)
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -120,8 +120,9 @@ int DrawDirectionalMovement(const DrawTarget& t, int period, int mode) {
         const int last = r.difference.LastBar();
         if (last >= 0) {
             const float x = t.geometry.barX[static_cast<std::size_t>(last)];
-            DrawLabelAt(t, colour(4), " +10%  Zone", x, bottom - 290, 150);
-            DrawLabelAt(t, colour(4), " -10%  Zone", x, bottom - 140, 150);
+            // The zone texts are formats: each shows one percent sign.
+            DrawLabelAt(t, colour(4), data::Printf(" +10%%  Zone"), x, bottom - 290, 150);
+            DrawLabelAt(t, colour(4), data::Printf(" -10%%  Zone"), x, bottom - 140, 150);
         }
         return 1;
     }

@@ -56,7 +56,7 @@ class SarRunner {
         long_ = !(change < 0.0f);
         Sar(n_) = long_ ? L_ : H_;
         ep_ = long_ ? H_ : L_;
-        r_.signals.push_back({long_ ? kRecordBuy : kRecordSell, n_, 1});
+        r_.turns.push_back({long_ ? kRecordBuy : kRecordSell, n_, 1});
         r_.sar.Set(n_, Sar(n_), Y(Sar(n_)));
         r_.runs.push_back({long_, {{Left(n_), Y(Sar(n_))}}});
     }
@@ -96,7 +96,7 @@ class SarRunner {
         Sar(i + 1) = Sar(i) + af_ * (found - Sar(i));
         long_ = !long_;
         ep_ = found;
-        r_.signals.push_back({long_ ? kRecordBuy : kRecordSell, i, long_ ? 0 : 1});
+        r_.turns.push_back({long_ ? kRecordBuy : kRecordSell, i, long_ ? 0 : 1});
         r_.runs.push_back({long_, {{Centre(i), Y(Sar(i + 1))}}});
     }
 
@@ -130,7 +130,7 @@ std::string SarSignalText(const data::PriceSeries& s, const chart::ChartGeometry
     std::string text = SignalHeader(kSarHeader, s.title);
     if (s.barCount < 1) return text;
     text += IndicatorStartRecord(s.year[0], s.month[0], s.day[0], s.close[0], 0);
-    for (const SarSignal& signal : r.signals) {
+    for (const SarSignal& signal : r.turns) {
         const auto at = static_cast<std::size_t>(signal.bar);
         text += IndicatorRecord(signal.kind, s.year[at], s.month[at], s.day[at], g.barX[at],
                                 signal.bar, signal.state);

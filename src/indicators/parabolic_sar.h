@@ -31,7 +31,7 @@ struct ParabolicSar {
     // i's centre.
     IndicatorLine sar;
     std::vector<SarRun> runs;
-    std::vector<SarSignal> signals;  // the first one at bar startLength
+    std::vector<SarSignal> turns;  // the first one at bar startLength, where it starts
     bool finalLong = false;
 };
 
@@ -45,7 +45,7 @@ ParabolicSar ComputeParabolicSar(const data::PriceSeries& series,
                                  const chart::ChartGeometry& geometry, int startLength);
 
 // The text of bs.sar (CP932): header, record 0 with the first close, the
-// signals (price field: the bar's barX) and record 9 with the final state.
+// turns (price field: the bar's barX) and record 9 with the final state.
 std::string SarSignalText(const data::PriceSeries& series, const chart::ChartGeometry& geometry,
                           const ParabolicSar& result);
 

@@ -31,18 +31,52 @@ void SetRatio(IndicatorLine& line, int bar, float numerator, float denominator, 
     line.Set(bar, ratio, chart::ClampLayout(static_cast<float>(base) - 200.0f * ratio));
 }
 
-// CR-like ratio over `window` bars before each bar: the moves of the bar's high
-// and low from the middle of the bar before.
-IndicatorLine MiddleRatio(const Prices& p, int window, int base) {
-    IndicatorLine line(static_cast<int>(p.close.size()));
-    const int n = static_cast<int>(p.close.size());
-    for (int i = window + 1; i < n; ++i) {
+// The moves of each bar's high and low from the middle of the bar before, the
+// terms every CR-like sum adds up (bar 0 has none).
+struct MiddleMoves {
+    std::vector<float> up;
+    std::vector<float> down;
+};
+
+MiddleMoves MovesFromMiddle(const Prices& p) {
+    const std::size_t n = p.close.size();
+    MiddleMoves m{std::vector<float>(n, 0.0f), std::vector<float>(n, 0.0f)};
+    for (std::size_t j = 1; j < n; ++j) {
+        const float middle = (p.high[j - 1] + p.low[j - 1]) / 2.0f;
+        m.up[j] = p.high[j] - middle;
+        m.down[j] = middle - p.low[j];
+    }
+    return m;
+}
+
+// CR-like ratio over `window` bars before each bar, each window summed afresh
+// in order as the chart always has. Four neighbouring bars are summed side by
+// side: each sum still adds its own terms in the same order, so the results
+// are the same, only the additions no longer wait for one another.
+IndicatorLine MiddleRatio(const MiddleMoves& m, int window, int base) {
+    constexpr int kLanes = 4;
+    const int n = static_cast<int>(m.up.size());
+    IndicatorLine line(n);
+    int i = window + 1;
+    for (; i + kLanes <= n; i += kLanes) {
+        float up[kLanes] = {};
+        float down[kLanes] = {};
+        const float* u = m.up.data() + (i - window);
+        const float* d = m.down.data() + (i - window);
+        for (int j = 0; j < window; ++j) {
+            for (int k = 0; k < kLanes; ++k) {
+                up[k] += u[j + k];
+                down[k] += d[j + k];
+            }
+        }
+        for (int k = 0; k < kLanes; ++k)
+            SetRatio(line, i + k, up[k], down[k], base);
+    }
+    for (; i < n; ++i) {
         float up = 0.0f, down = 0.0f;
         for (int j = i - window; j < i; ++j) {
-            const auto at = static_cast<std::size_t>(j);
-            const float middle = (p.high[at - 1] + p.low[at - 1]) / 2.0f;
-            up += p.high[at] - middle;
-            down += middle - p.low[at];
+            up += m.up[static_cast<std::size_t>(j)];
+            down += m.down[static_cast<std::size_t>(j)];
         }
         SetRatio(line, i, up, down, base);
     }
@@ -71,8 +105,9 @@ ShinoharaRatio ComputeShinoharaRatio(const data::PriceSeries& s, const chart::Ch
         SetRatio(r.ar, i, arUp, arDown, bottom);
         SetRatio(r.br, i, brUp, brDown, bottom);
     }
+    const MiddleMoves moves = MovesFromMiddle(p);
     for (std::size_t k = 0; k < kShinoharaBelts.size(); ++k)
-        r.belts[k] = MiddleRatio(p, kShinoharaBelts[k].window, g.priceBottom);
+        r.belts[k] = MiddleRatio(moves, kShinoharaBelts[k].window, g.priceBottom);
     return r;
 }
 

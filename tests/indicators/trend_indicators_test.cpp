@@ -223,6 +223,38 @@ TEST(ShinoharaRatio, CrossingsOfTheBeltsWrittenByteForByte) {
     EXPECT_FLOAT_EQ(r.br.ValueAt(83), 129.0f / 131.0f);
 }
 
+TEST(ShinoharaRatio, EveryBeltIsItsOwnWindowSummedInOrder) {
+    // Irregular bars, so that a term taken from the wrong bar shows.
+    IndicatorFixture f;
+    std::vector<float> closes;
+    for (int i = 0; i < 131; ++i)
+        closes.push_back(500.0f + static_cast<float>((i * 37) % 23) * 1.7f -
+                         static_cast<float>(i % 7));
+    SetBars(f, closes, 0);
+    for (std::size_t i = 0; i < closes.size(); ++i) {
+        f.series->high[i] = closes[i] + static_cast<float>((i * 13) % 9) * 0.3f + 0.1f;
+        f.series->low[i] = closes[i] - static_cast<float>((i * 5) % 11) * 0.7f - 0.2f;
+    }
+    const data::PriceSeries& s = *f.series;
+    const ShinoharaRatio r = ComputeShinoharaRatio(s, *f.geometry);
+    for (std::size_t k = 0; k < kShinoharaBelts.size(); ++k) {
+        const int window = kShinoharaBelts[k].window;
+        for (int i = window + 1; i < s.barCount; ++i) {
+            float up = 0.0f, down = 0.0f;
+            for (int j = i - window; j < i; ++j) {
+                const auto at = static_cast<std::size_t>(j);
+                const float middle = (s.high[at - 1] + s.low[at - 1]) / 2.0f;
+                up += s.high[at] - middle;
+                down += middle - s.low[at];
+            }
+            ASSERT_EQ(r.belts[k].ValueAt(i), up / down) << window << " " << i;
+            ASSERT_EQ(r.belts[k].YAt(i),
+                      static_cast<int>(static_cast<float>(kPriceBottom) - 200.0f * (up / down)))
+                << window << " " << i;
+        }
+    }
+}
+
 TEST(ShinoharaRatio, SeventyNineBarsDrawNothingAndAZeroDenominatorStaysOnTheBase) {
     IndicatorFixture f;
     SetShinoharaBars(f, 79);
