@@ -163,6 +163,9 @@ const std::map<int, MainController::Handler>& MainController::Handlers() {
         t[kCmdScale] = {&MainController::OnScale};
         t[kCmdDisplayStart] = {&MainController::OnDisplayStart};
         t[kCmdPlotStart] = {&MainController::OnPlotStart};
+        t[kCmdMovingAverageParams] = {&MainController::OnMovingAverageParams};
+        t[kCmdParameterTable] = {&MainController::OnParameterTable};
+        t[kCmdRci] = {&MainController::OnRci};
         return t;
     }();
     return table;
@@ -465,6 +468,29 @@ bool MainController::OnRefreshObjects(int) {
 bool MainController::OnPanelIndicator(int id) {
     for (const PanelCommand& p : kPanelCommands)
         if (p.id == id) state_.chart.subPanelIndicator = p.code;
+    return true;
+}
+
+// The parameter dialogs change periods the chart draws with. Their "standard"
+// buttons act at once, even when the dialog is then cancelled, so the chart
+// is redrawn however they close.
+bool MainController::OnMovingAverageParams(int) {
+    indicators::MomentumParamDialog dialog(state_.indicators, services_.prompts);
+    view_.RunMomentumParamDialog(dialog);
+    return true;
+}
+
+bool MainController::OnParameterTable(int) {
+    indicators::ParameterTableDialog dialog(state_.indicators, state_.altCharts.watchPeriod);
+    view_.RunParameterTableDialog(dialog);
+    return true;
+}
+
+// RCI goes to the indicator panel first, then its period and data series are asked for.
+bool MainController::OnRci(int id) {
+    OnPanelIndicator(id);
+    indicators::RciParamDialog dialog(state_.indicators, services_.prompts);
+    view_.RunRciParamDialog(dialog);
     return true;
 }
 

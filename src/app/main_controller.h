@@ -128,6 +128,9 @@ class MainController {
     bool OnBarStyle(int id);
     bool OnShowChart(int id);
     bool OnRefreshObjects(int id);
+    bool OnMovingAverageParams(int id);
+    bool OnParameterTable(int id);
+    bool OnRci(int id);
     bool OnPanelIndicator(int id);
     bool OnChartToggle(int id);
     bool OnDataLabels(int id);

@@ -11,6 +11,9 @@
 
 #include "app/modeless.h"
 #include "chart/render_context.h"
+#include "indicators/momentum_param_dialog.h"
+#include "indicators/parameter_table_dialog.h"
+#include "indicators/rci_param_dialog.h"
 #include "platform/canvas.h"
 #include "view/custom_size_dialog.h"
 #include "view/display_start_dialog.h"
@@ -55,6 +58,19 @@ class MainView {
     }
     // kScaleChoseAutomatic or kScaleClosed.
     virtual int RunScaleDialog(view::ScaleDialog& dialog) { return dialog.Cancel(); }
+    // The indicator parameter dialogs; true when closed with OK.
+    virtual bool RunMomentumParamDialog(indicators::MomentumParamDialog& dialog) {
+        (void)dialog;
+        return false;
+    }
+    virtual bool RunParameterTableDialog(indicators::ParameterTableDialog& dialog) {
+        (void)dialog;
+        return false;
+    }
+    virtual bool RunRciParamDialog(indicators::RciParamDialog& dialog) {
+        (void)dialog;
+        return false;
+    }
 
     // Opens a modeless window beside the main window and returns its handle
     // (never 0). The window reports its closing with MainController::ModelessClosed.

@@ -19,6 +19,9 @@
 #include "data/progress_bar.h"
 #include "qt/dialogs/custom_size_dialog.h"
 #include "qt/dialogs/display_start_dialog.h"
+#include "qt/dialogs/momentum_param_dialog.h"
+#include "qt/dialogs/parameter_table_dialog.h"
+#include "qt/dialogs/rci_param_dialog.h"
 #include "qt/dialogs/scale_dialog.h"
 #include "qt/gui/qt_canvas.h"
 #include "qt/hint_window.h"
@@ -386,6 +389,21 @@ bool MainWindow::RunDisplayStartDialog(view::DisplayStartDialog& dialog) {
 int MainWindow::RunScaleDialog(view::ScaleDialog& dialog) {
     ScaleQDialog window(dialog, this);
     return window.exec();
+}
+
+bool MainWindow::RunMomentumParamDialog(indicators::MomentumParamDialog& dialog) {
+    MomentumParamQDialog window(dialog, this);
+    return window.exec() == QDialog::Accepted;
+}
+
+bool MainWindow::RunParameterTableDialog(indicators::ParameterTableDialog& dialog) {
+    ParameterTableQDialog window(dialog, this);
+    return window.exec() == QDialog::Accepted;
+}
+
+bool MainWindow::RunRciParamDialog(indicators::RciParamDialog& dialog) {
+    RciParamQDialog window(dialog, this);
+    return window.exec() == QDialog::Accepted;
 }
 
 void MainWindow::CaptureMouse(bool capture) {

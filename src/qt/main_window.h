@@ -75,6 +75,9 @@ class MainWindow : public QMainWindow, public app::MainView {
     bool RunCustomSizeDialog(view::CustomSizeDialog& dialog) override;
     bool RunDisplayStartDialog(view::DisplayStartDialog& dialog) override;
     int RunScaleDialog(view::ScaleDialog& dialog) override;
+    bool RunMomentumParamDialog(indicators::MomentumParamDialog& dialog) override;
+    bool RunParameterTableDialog(indicators::ParameterTableDialog& dialog) override;
+    bool RunRciParamDialog(indicators::RciParamDialog& dialog) override;
     int OpenModeless(app::ModelessKind kind) override;
     void CloseModeless(int handle) override;
     platform::Size ClientSize() const override;

@@ -107,8 +107,6 @@ TEST(MainController, CommandsOfPartsStillToComeAreGreyedAndTheRestAreNot) {
         {kCmdAnnotate, false},
         {kCmdAnnotationsOff, false},
         {kCmdDeleteAnnotations, false},
-        {kCmdParameterTable, false},
-        {kCmdMovingAverageParams, false},
         {kCmdBuySellPoints, false},
         {kCmdOpenFile, true},
         {kCmdCustomZoom, true},
@@ -122,6 +120,8 @@ TEST(MainController, CommandsOfPartsStillToComeAreGreyedAndTheRestAreNot) {
         {kCmdRefreshObjects, true},
         {kCmdCandlestick, true},
         {kCmdRci, true},
+        {kCmdParameterTable, true},
+        {kCmdMovingAverageParams, true},
         {kCmdOnBalanceVolume, true},
         {kCmdBollinger, true},
         {kCmdIchimokuAllOff, true},
@@ -628,6 +628,51 @@ TEST(MainController, ASignalFileAnIndicatorWroteThisRunGoesAtExit) {
     shell.controller->Destroy();
     EXPECT_FALSE(fs::exists(shell.dir / "bs.mac"));
     EXPECT_EQ(test::ReadFile(shell.dir / "bs.sto"), "left from an earlier run\n");
+}
+
+}  // namespace
+}  // namespace korvo::app
+
+namespace korvo::app {
+namespace {
+
+TEST(MainController, ParameterDialogsStoreWhatTheUserConfirms) {
+    test::Shell shell;
+    shell.controller->Command(kCmdShowChart);
+    ProgramState& state = *shell.state;
+
+    // Moving-average periods: a refused entry stores nothing, a valid one all six.
+    shell.view.momentumDialog = [](indicators::MomentumParamDialog& dialog) {
+        auto fields = dialog.Current();
+        fields[0] = "0";
+        EXPECT_FALSE(dialog.Accept(fields));
+        fields = {"5", "20", "8", "17", "2", "9"};
+        return dialog.Accept(fields);
+    };
+    shell.view.invalidations.clear();
+    shell.controller->Command(kCmdMovingAverageParams);
+    EXPECT_EQ(state.indicators.maDaily1, 5);
+    EXPECT_EQ(state.indicators.maMonthly2, 9);
+    EXPECT_FALSE(shell.view.invalidations.empty());
+
+    // Parameter table: the standard button loads the defaults.
+    state.indicators.table.rsiPeriod = 3;
+    shell.view.parameterTableDialog = [](indicators::ParameterTableDialog& dialog) {
+        dialog.Accept(dialog.Standard());
+        return true;
+    };
+    shell.controller->Command(kCmdParameterTable);
+    EXPECT_EQ(state.indicators.table.rsiPeriod, 14);
+
+    // RCI: the panel shows RCI even when its dialog is cancelled.
+    state.chart.subPanelIndicator = chart::kPanelMacd;
+    const int before = shell.view.dialogsRun;
+    shell.controller->Command(kCmdRci);
+    EXPECT_EQ(shell.view.dialogsRun, before + 1);
+    EXPECT_EQ(state.chart.subPanelIndicator, chart::kPanelRci);
+    shell.view.rciDialog = [](indicators::RciParamDialog& dialog) { return dialog.Accept("9"); };
+    shell.controller->Command(kCmdRci);
+    EXPECT_EQ(state.indicators.table.rciPeriod, 9);
 }
 
 }  // namespace

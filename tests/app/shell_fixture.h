@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -48,6 +49,20 @@ class FakeView : public app::MainView {
         return pathAnswer;
     }
     void Quit(int exitCode) override { quitCode = exitCode; }
+    // The parameter dialogs: the test works the logic as a user would; without
+    // a script the dialog is cancelled.
+    bool RunMomentumParamDialog(indicators::MomentumParamDialog& dialog) override {
+        ++dialogsRun;
+        return momentumDialog && momentumDialog(dialog);
+    }
+    bool RunParameterTableDialog(indicators::ParameterTableDialog& dialog) override {
+        ++dialogsRun;
+        return parameterTableDialog && parameterTableDialog(dialog);
+    }
+    bool RunRciParamDialog(indicators::RciParamDialog& dialog) override {
+        ++dialogsRun;
+        return rciDialog && rciDialog(dialog);
+    }
 
     bool Checked(int id) const {
         const auto it = checked.find(id);
@@ -57,6 +72,11 @@ class FakeView : public app::MainView {
         static const std::string none;
         return menus.empty() ? none : menus.back();
     }
+
+    std::function<bool(indicators::MomentumParamDialog&)> momentumDialog;
+    std::function<bool(indicators::ParameterTableDialog&)> parameterTableDialog;
+    std::function<bool(indicators::RciParamDialog&)> rciDialog;
+    int dialogsRun = 0;
 
     std::vector<bool> invalidations;
     std::vector<std::string> menus;

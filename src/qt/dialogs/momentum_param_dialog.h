@@ -19,9 +19,8 @@ class MomentumParamQDialog : public QDialog {
   public:
     using Logic = indicators::MomentumParamDialog;
 
-    MomentumParamQDialog(indicators::IndicatorParams& params, platform::Prompts& prompts,
-                         QWidget* parent = nullptr)
-        : QDialog(parent), logic_(params, prompts) {
+    explicit MomentumParamQDialog(Logic& logic, QWidget* parent = nullptr)
+        : QDialog(parent), logic_(logic) {
         setObjectName("MOMENTUMPARAMDLG");
         setWindowTitle(QString::fromUtf8(Logic::kTitle));
         setModal(true);
@@ -66,7 +65,7 @@ class MomentumParamQDialog : public QDialog {
             fields_[i]->setText(QString::fromStdString(values[i]));
     }
 
-    Logic logic_;
+    Logic& logic_;
     std::array<QLineEdit*, Logic::kFieldCount> fields_{};
 };
 

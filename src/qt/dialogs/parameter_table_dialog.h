@@ -19,9 +19,8 @@ class ParameterTableQDialog : public QDialog {
   public:
     using Logic = indicators::ParameterTableDialog;
 
-    ParameterTableQDialog(indicators::IndicatorParams& params, std::int32_t& watchPeriod,
-                          QWidget* parent = nullptr)
-        : QDialog(parent), logic_(params, watchPeriod) {
+    explicit ParameterTableQDialog(Logic& logic, QWidget* parent = nullptr)
+        : QDialog(parent), logic_(logic) {
         setObjectName("PARAMETR_TABLE");
         setWindowTitle(QString::fromUtf8(Logic::kTitle));
         setModal(true);
@@ -70,7 +69,7 @@ class ParameterTableQDialog : public QDialog {
             fields_[i]->setText(QString::fromStdString(values[i]));
     }
 
-    Logic logic_;
+    Logic& logic_;
     std::array<QLineEdit*, Logic::kFieldCount> fields_{};
 };
 

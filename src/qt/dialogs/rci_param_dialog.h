@@ -22,9 +22,8 @@ class RciParamQDialog : public QDialog {
   public:
     using Logic = indicators::RciParamDialog;
 
-    RciParamQDialog(indicators::IndicatorParams& params, platform::Prompts& prompts,
-                    QWidget* parent = nullptr)
-        : QDialog(parent), logic_(params, prompts) {
+    explicit RciParamQDialog(Logic& logic, QWidget* parent = nullptr)
+        : QDialog(parent), logic_(logic) {
         setObjectName("RCIPARAMDLG");
         setWindowTitle(QString::fromUtf8(Logic::kTitle));
         setModal(true);
@@ -81,7 +80,7 @@ class RciParamQDialog : public QDialog {
         period_->setText(QString::fromStdString(logic_.Step(period_->text().toStdString(), delta)));
     }
 
-    Logic logic_;
+    Logic& logic_;
     QLineEdit* period_ = nullptr;
 };
 

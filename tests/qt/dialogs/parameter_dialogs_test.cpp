@@ -36,7 +36,8 @@ TEST(MomentumParamQDialog, ShowsThePeriodsRefusesZeroAndStoresOnOk) {
     indicators::IndicatorParams params;
     params.maWeekly1 = 11;
     platform::ScriptedPrompts prompts;
-    MomentumParamQDialog dialog(params, prompts);
+    indicators::MomentumParamDialog logic(params, prompts);
+    MomentumParamQDialog dialog(logic);
     EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("移動平均・ﾊﾟﾗﾒｰﾀ設定"));
     EXPECT_TRUE(HasLabel(dialog, "Days 1"));
     EXPECT_TRUE(HasLabel(dialog, "Months 2"));
@@ -66,7 +67,8 @@ TEST(ParameterTableQDialog, TwentyOneFieldsStandardAndCancel) {
     indicators::IndicatorParams params;
     params.table.rsiPeriod = 7;
     std::int32_t watch = 44;
-    ParameterTableQDialog dialog(params, watch);
+    indicators::ParameterTableDialog logic(params, watch);
+    ParameterTableQDialog dialog(logic);
     EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("ﾊﾟﾗﾒｰﾀ 表"));
     EXPECT_TRUE(HasLabel(dialog, "チャート パラメータ表"));
     EXPECT_TRUE(HasLabel(dialog, "ﾃﾞｨﾚｸｼｮﾅﾙ Mov"));
@@ -79,7 +81,8 @@ TEST(ParameterTableQDialog, TwentyOneFieldsStandardAndCancel) {
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_EQ(params.table.rsiPeriod, 7);
 
-    ParameterTableQDialog again(params, watch);
+    indicators::ParameterTableDialog logicAgain(params, watch);
+    ParameterTableQDialog again(logicAgain);
     Child<QPushButton>(again, "standard")->click();
     EXPECT_EQ(Text(again, "808"), "14");
     EXPECT_EQ(watch, 30);
@@ -94,7 +97,8 @@ TEST(RciParamQDialog, PeriodSpinDataSetAndRefusal) {
     indicators::IndicatorParams params;
     params.rciSeries = indicators::kRciOpen;
     platform::ScriptedPrompts prompts;
-    RciParamQDialog dialog(params, prompts);
+    indicators::RciParamDialog logic(params, prompts);
+    RciParamQDialog dialog(logic);
     EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("       RCI ﾁｬｰﾄﾊﾟﾗﾒｰﾀ"));
     EXPECT_EQ(Text(dialog, "801"), "15");
     EXPECT_TRUE(Child<QRadioButton>(dialog, "123")->isChecked());
