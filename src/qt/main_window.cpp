@@ -247,7 +247,7 @@ void MainWindow::RenderFrame() {
     erase_ = false;
     {
         QPainter painter(&frame_);
-        QtCanvas canvas(painter, platform::Size{size.width(), size.height()});
+        QtCanvas canvas(painter, platform::Size{size.width(), size.height()}, false, &textCache_);
         controller_->Paint(canvas);
     }
     rendering_ = false;
@@ -258,7 +258,8 @@ void MainWindow::DrawProgress(int value, int maximum) {
     if (frame_.isNull()) return;
     {
         QPainter painter(&frame_);
-        QtCanvas canvas(painter, platform::Size{frame_.width(), frame_.height()});
+        QtCanvas canvas(painter, platform::Size{frame_.width(), frame_.height()}, false,
+                        &textCache_);
         data::DrawProgressBar(canvas, platform::Rect{0, 0, frame_.width(), frame_.height()}, value,
                               maximum);
     }
@@ -370,7 +371,8 @@ void MainWindow::DrawOnWindow(const std::function<void(platform::Canvas&)>& draw
     if (frame_.isNull() || rendering_) return;
     {
         QPainter painter(&frame_);
-        QtCanvas canvas(painter, platform::Size{frame_.width(), frame_.height()});
+        QtCanvas canvas(painter, platform::Size{frame_.width(), frame_.height()}, false,
+                        &textCache_);
         draw(canvas);
     }
     surface_->update();

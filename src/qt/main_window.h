@@ -22,6 +22,7 @@
 #include "platform/launcher.h"
 #include "platform/progress.h"
 #include "platform/prompts.h"
+#include "qt/gui/qt_canvas.h"
 
 class QScrollBar;
 
@@ -108,6 +109,8 @@ class MainWindow : public QMainWindow, public app::MainView {
     QScrollBar* horizontal_ = nullptr;
     QScrollBar* vertical_ = nullptr;
     QImage frame_;
+    // Fonts and laid-out texts kept from one paint to the next.
+    QtTextCache textCache_;
     QCursor lineCursor_;
     std::map<int, QPointer<QWidget>> modeless_;
     int nextHandle_ = 1;
