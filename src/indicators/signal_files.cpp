@@ -58,7 +58,12 @@ std::string IndicatorRecord(int kind, int year, int month, int day, float barX, 
 
 bool WriteSignalFile(const std::filesystem::path& startDirectory, SignalFile file,
                      std::string_view bytes, SignalWritten& written) {
-    if (!platform::WriteFileAtomically(startDirectory / SignalFileName(file), bytes)) return false;
+    // The chart rewrites its signal files at every paint; most paints produce the
+    // same bytes again, and replacing a file costs far more than reading it.
+    const std::filesystem::path path = startDirectory / SignalFileName(file);
+    const auto existing = platform::ReadWholeFile(path);
+    if (!(existing && *existing == bytes) && !platform::WriteFileAtomically(path, bytes))
+        return false;
     written.Mark(file);
     return true;
 }

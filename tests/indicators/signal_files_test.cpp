@@ -91,6 +91,13 @@ TEST(SignalFiles, WritingMarksAndDeletingClears) {
     // Rewriting replaces the file.
     ASSERT_TRUE(WriteSignalFile(dir.Path(), SignalFile::Macd, " new", written));
     EXPECT_EQ(korvo::test::ReadFile(dir / "bs.mac"), " new");
+    // The same bytes again (or left by an earlier run): the file stays and is
+    // counted as this run's, so it goes at exit like any written one.
+    dir.Write("bs.pf", "\nT-same");
+    const auto before = std::filesystem::last_write_time(dir / "bs.pf");
+    ASSERT_TRUE(WriteSignalFile(dir.Path(), SignalFile::PointFigure, "\nT-same", written));
+    EXPECT_TRUE(written.IsWritten(SignalFile::PointFigure));
+    EXPECT_EQ(std::filesystem::last_write_time(dir / "bs.pf"), before);
     // A folder that does not exist: nothing marked.
     EXPECT_FALSE(WriteSignalFile(dir / "missing", SignalFile::Sar, " h", written));
     EXPECT_FALSE(written.IsWritten(SignalFile::Sar));
@@ -98,6 +105,7 @@ TEST(SignalFiles, WritingMarksAndDeletingClears) {
     DeleteSignalFiles(dir.Path(), written);
     EXPECT_FALSE(std::filesystem::exists(dir / "bs.mac"));
     EXPECT_FALSE(std::filesystem::exists(dir / "bs.sto"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "bs.pf"));
     EXPECT_TRUE(std::filesystem::exists(dir / "bs.stp"));
     for (std::size_t i = 0; i < written.size(); ++i)
         EXPECT_FALSE(written[i]) << i;
