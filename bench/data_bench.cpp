@@ -87,38 +87,48 @@ struct Session {
     void CopyIn(const char* name) {
         platform::CopyFileExpanding(Files().Dir() / name, Files().Dir() / "korvo.TMP");
     }
+    // The working copy in date order, as the load finds it after the first reload.
+    void CopyInNormalised() {
+        CopyIn("daily.stk");
+        data::NormaliseDataFile(env, "korvo.TMP", data::kMaxRecords);
+    }
     void Check(benchmark::State& st, int result, int expected) {
         if (result != expected) st.SkipWithError("unexpected result");
     }
 };
 
-// Every period switch and scan step: the working copy is already in order.
-void BM_ReloadWorkingCopy(benchmark::State& st) {
-    Session s;
+// Reloads of a working copy already in order; `expected` bars each time.
+void ReloadRepeatedly(benchmark::State& st, Session& s, int expected) {
     s.CopyIn("daily.stk");
     data::ReloadWorkingCopy(s.context);
     for (auto _ : st)
+        s.Check(st, data::ReloadWorkingCopy(s.context), expected);
+}
+
+// A file open: the copy of `name` to korvo.TMP and the reload.
+void OpenAndReload(benchmark::State& st, const char* name) {
+    Session s;
+    for (auto _ : st) {
+        s.CopyIn(name);
         s.Check(st, data::ReloadWorkingCopy(s.context), 4096);
+    }
+}
+
+// Every period switch and scan step: the working copy is already in order.
+void BM_ReloadWorkingCopy(benchmark::State& st) {
+    Session s;
+    ReloadRepeatedly(st, s, 4096);
 }
 BENCHMARK(BM_ReloadWorkingCopy)->Unit(benchmark::kMillisecond);
 
-// A file open: the copy to korvo.TMP and the reload.
 void BM_OpenAndReload(benchmark::State& st) {
-    Session s;
-    for (auto _ : st) {
-        s.CopyIn("daily.stk");
-        s.Check(st, data::ReloadWorkingCopy(s.context), 4096);
-    }
+    OpenAndReload(st, "daily.stk");
 }
 BENCHMARK(BM_OpenAndReload)->Unit(benchmark::kMillisecond);
 
 // The worst order: every record out of place, so the copy is sorted and rewritten.
 void BM_OpenAndReloadReversedFile(benchmark::State& st) {
-    Session s;
-    for (auto _ : st) {
-        s.CopyIn("reversed.stk");
-        s.Check(st, data::ReloadWorkingCopy(s.context), 4096);
-    }
+    OpenAndReload(st, "reversed.stk");
 }
 BENCHMARK(BM_OpenAndReloadReversedFile)->Unit(benchmark::kMillisecond);
 
@@ -127,10 +137,7 @@ void BM_ReloadFromLatePlotStart(benchmark::State& st) {
     Session s;
     s.series->plotStartYear = 2020;
     s.series->plotStartMonth = 1;
-    s.CopyIn("daily.stk");
-    data::ReloadWorkingCopy(s.context);
-    for (auto _ : st)
-        s.Check(st, data::ReloadWorkingCopy(s.context), 1653);
+    ReloadRepeatedly(st, s, 1653);
 }
 BENCHMARK(BM_ReloadFromLatePlotStart)->Unit(benchmark::kMillisecond);
 
@@ -143,8 +150,7 @@ BENCHMARK(BM_CopyToWorkingCopy)->Unit(benchmark::kMillisecond);
 
 void BM_NormaliseInOrder(benchmark::State& st) {
     Session s;
-    s.CopyIn("daily.stk");
-    data::NormaliseDataFile(s.env, "korvo.TMP", data::kMaxRecords);
+    s.CopyInNormalised();
     for (auto _ : st)
         s.Check(st, data::NormaliseDataFile(s.env, "korvo.TMP", data::kMaxRecords), 10000);
 }
@@ -163,8 +169,7 @@ BENCHMARK(BM_NormaliseReversed)->Unit(benchmark::kMillisecond);
 
 void BM_Scan(benchmark::State& st) {
     Session s;
-    s.CopyIn("daily.stk");
-    data::NormaliseDataFile(s.env, "korvo.TMP", data::kMaxRecords);
+    s.CopyInNormalised();
     for (auto _ : st)
         s.Check(st, data::ScanDataFile(s.context, "korvo.TMP"), 10000);
 }
@@ -172,8 +177,7 @@ BENCHMARK(BM_Scan)->Unit(benchmark::kMillisecond);
 
 void BM_LoadPriceSeries(benchmark::State& st) {
     Session s;
-    s.CopyIn("daily.stk");
-    data::NormaliseDataFile(s.env, "korvo.TMP", data::kMaxRecords);
+    s.CopyInNormalised();
     for (auto _ : st)
         s.Check(st, data::LoadPriceSeries(s.context, "korvo.TMP"), 4096);
 }

@@ -8,12 +8,10 @@
 
 #include <QImage>
 #include <QPainter>
-#include <chrono>
 #include <cmath>
-#include <memory>
 
+#include "bench_support.h"
 #include "chart/chart.h"
-#include "platform/scripted_prompts.h"
 #include "qt/gui/qt_canvas.h"
 #include "view/readout.h"
 #include "view/scroll.h"
@@ -21,71 +19,12 @@
 namespace {
 
 using namespace korvo;
+using bench::kScreen;
 
-constexpr platform::Size kScreen{1920, 1080};
-
-// One bar a calendar day from 1990 on, prices wandering between 1000 and 3000.
-void FillLargestSeries(data::PriceSeries& s) {
-    using namespace std::chrono;
-    s.fileTypeId = 210;
-    s.title = "Bench";
-    s.marketCode = "9999";
-    s.unitLabel = "Yen";
-    s.dataPath = "/bench/bench.stk";
-    s.plotStartYear = 1990;
-    s.plotStartMonth = 1;
-    sys_days date = year{1990} / 1 / 1;
-    float price = 1500.0f;
-    float maxHigh = 0, minLow = 1e9f;
-    int peak = 0;
-    for (int i = 0; i < data::kMaxBars; ++i, date += days{1}) {
-        const year_month_day ymd{date};
-        const auto at = static_cast<std::size_t>(i);
-        const float drift = static_cast<float>(std::sin(i * 0.013) * 25 + ((i * 7919) % 41) - 20.3);
-        const float open = price;
-        price = std::clamp(price + drift, 1000.0f, 3000.0f);
-        s.year[at] = static_cast<std::int16_t>(int(ymd.year()));
-        s.month[at] = static_cast<std::uint8_t>(unsigned(ymd.month()));
-        s.day[at] = static_cast<std::uint8_t>(unsigned(ymd.day()));
-        s.open[at] = open;
-        s.close[at] = price;
-        s.high[at] = std::max(open, price) + static_cast<float>((i * 31) % 17);
-        s.low[at] = std::min(open, price) - static_cast<float>((i * 17) % 13);
-        s.volume[at] = 200 + (i * 131) % 900;
-        maxHigh = std::max(maxHigh, s.high[at]);
-        minLow = std::min(minLow, s.low[at]);
-        peak = std::max(peak, s.volume[at]);
-    }
-    s.barCount = data::kMaxBars;
-    s.rawMaxHigh = maxHigh;
-    s.rawMinLow = minLow;
-    s.maxHigh = std::ceil(maxHigh);
-    s.minLow = std::floor(minLow);
-    s.peakVolume = peak;
-    s.maxVolume = peak;
-}
-
-struct ScrolledChart {
-    ScrolledChart() {
-        FillLargestSeries(*series);
-        view::CreatePensAndBrushes(objects, colours);
-        view::CreateFonts(objects, 1.0f, 1.0f);
-        options.tradeVolume = true;
-        options.volumeHistogram = true;
-        options.volumeRatio = true;
-        viewState.newDataFlag = true;
-    }
-    // One paint as the window's paint handler does it.
+struct ScrolledChart : bench::LargestChart {
+    // The window starts the next step where this paint stands.
     chart::RenderOutcome Paint(platform::Canvas& canvas) {
-        canvas.SetClip(platform::Rect{0, 0, kScreen.width, kScreen.height});
-        canvas.FillRect(platform::Rect{0, 0, kScreen.width, kScreen.height},
-                        platform::Brush{0x404040, false});
-        chart::RenderContext c(canvas, *series, *geometry, viewState, options, objects, colours,
-                               params, prompts, clock, layers);
-        c.client = kScreen;
-        c.screen = kScreen;
-        const chart::RenderOutcome out = chart::RenderChart(c);
-        // The window starts the next step where this paint stands.
+        const chart::RenderOutcome out = LargestChart::Paint(canvas);
         viewState.scrollBarPosX = geometry->scrollX;
         return out;
     }
@@ -95,28 +34,19 @@ struct ScrolledChart {
                                0, geometry->pagesAcross, kScreen.width);
         viewState.newDataFlag = false;
     }
-
-    std::unique_ptr<data::PriceSeries> series = std::make_unique<data::PriceSeries>();
-    std::unique_ptr<chart::ChartGeometry> geometry = std::make_unique<chart::ChartGeometry>();
-    view::ViewState viewState;
-    chart::ChartOptions options;
-    view::ColourTable colours;
-    view::DrawingObjects objects;
-    indicators::IndicatorParams params;
-    platform::ScriptedPrompts prompts;
-    platform::FixedClock clock{platform::CivilDate{2001, 3, 1}};
-    chart::ChartLayers layers;
+    // The picture a timed step or read-out starts from.
+    void FirstPaint(QImage& image, qt::QtTextCache& textCache) {
+        QPainter painter(&image);
+        qt::QtCanvas canvas(painter, kScreen, false, &textCache);
+        Paint(canvas);
+    }
 };
 
 void BM_HorizontalScrollStepLargestChart(benchmark::State& state) {
     ScrolledChart chart;
     QImage image(kScreen.width, kScreen.height, QImage::Format_RGB32);
     qt::QtTextCache textCache;
-    {
-        QPainter painter(&image);
-        qt::QtCanvas canvas(painter, kScreen, false, &textCache);
-        chart.Paint(canvas);
-    }
+    chart.FirstPaint(image, textCache);
     const int start = chart.geometry->scrollX;
     bool right = true;
     for (auto _ : state) {
@@ -153,11 +83,7 @@ void BM_ReadOutMoveLargestChart(benchmark::State& state) {
     ScrolledChart chart;
     QImage image(kScreen.width, kScreen.height, QImage::Format_RGB32);
     qt::QtTextCache textCache;
-    {
-        QPainter painter(&image);
-        qt::QtCanvas canvas(painter, kScreen, false, &textCache);
-        chart.Paint(canvas);
-    }
+    chart.FirstPaint(image, textCache);
     ImageWindow window(image, textCache);
     view::ReadOutState readOut;
     int picked = 0;
