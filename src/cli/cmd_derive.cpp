@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "cli/cli.h"
+#include "cli/load_series.h"
 #include "data/data.h"
 #include "platform/files.h"
 
@@ -67,18 +68,11 @@ int RunDerive(CliContext& context) {
     }
     auto series = std::make_unique<data::PriceSeries>();
     data::DataState state;
-    platform::NullProgress progress;
-    data::LoadEnvironment env{context.Prompts(), context.Clock(), context.Dir(), progress, {}};
     data::DataEffects effects;
-    data::DataContext c{*series, state, env, effects};
 
     // The daily file is opened and loaded first, as the commands only act on a
     // loaded daily series.
-    if (!data::OpenDataFile(c, fs::absolute(p[1]).string())) {
-        context.Out() << "result: -3\n";
-        return 1;
-    }
-    const int loaded = data::ReloadWorkingCopy(c);
+    const int loaded = LoadSeries(context, p[1], *series, state, effects);
     if (loaded < 0) {
         context.Out() << "result: " << loaded << "\n";
         return 1;
@@ -104,6 +98,7 @@ int RunDerive(CliContext& context) {
         appendTo = out;
     }
     DerivingUser user(context.Prompts(), context.Err(), std::move(answers), appendTo, out);
+    platform::NullProgress progress;
     data::LoadEnvironment deriveEnv{user, context.Clock(), context.Dir(), progress, {}};
     data::DataContext d{*series, state, deriveEnv, effects};
     const int result = p[0] == "weekly" ? data::MakeWeeklyFile(d) : data::MakeMonthlyFile(d);

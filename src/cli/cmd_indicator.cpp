@@ -1,7 +1,6 @@
 // indicator: the points one indicator computes for the loaded series, as a
 // table: the value before it is mapped and the layout y of every bar.
 #include <charconv>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -9,12 +8,12 @@
 #include <vector>
 
 #include "app/program_state.h"
-#include "app/settings_file.h"
 #include "chart/chart.h"
 #include "cli/cli.h"
+#include "cli/load_series.h"
+#include "cli/period_option.h"
 #include "data/data.h"
 #include "indicators/indicators.h"
-#include "platform/recording_canvas.h"
 
 namespace korvo::cli {
 
@@ -32,46 +31,6 @@ std::string FloatCell(float value) {
     char text[32];
     const auto result = std::to_chars(text, text + sizeof text, value);
     return std::string(text, result.ptr);
-}
-
-// Loads FILE as the program does and paints the chart once (into a recording
-// canvas) so the geometry is the one the indicators are drawn on.
-bool LoadAndLayOut(CliContext& context, const std::string& file, app::ProgramState& state) {
-    platform::NullProgress progress;
-    data::DataState dataState;
-    data::LoadEnvironment env{context.Prompts(), context.Clock(), context.Dir(), progress, {}};
-    data::DataEffects effects;
-    data::DataContext c{state.series, dataState, env, effects};
-    if (!data::OpenDataFile(c, std::filesystem::absolute(file).string())) return false;
-    if (data::ReloadWorkingCopy(c) < 0 || state.series.barCount < 1) return false;
-    view::CreatePensAndBrushes(state.drawing, state.colours);
-    view::CreateFonts(state.drawing, 1.0f, 1.0f);
-    platform::RecordingCanvas canvas;
-    chart::ChartLayers none;
-    chart::RenderContext rc(canvas, state.series, state.geometry, state.view, state.chart,
-                            state.drawing, state.colours, state.indicators, context.Prompts(),
-                            context.Clock(), none);
-    state.view.newDataFlag = true;
-    return chart::RenderChart(rc).result == chart::kRenderDrawn;
-}
-
-// The periods given with --period, in order; nullopt (after saying why) when one is bad.
-std::optional<std::vector<int>> Periods(CliContext& context) {
-    std::vector<int> periods;
-    for (const std::string& text : context.Options("--period")) {
-        const auto value = indicators::ReadUnsignedField(text);
-        if (!value || *value > 100000) {
-            context.Err() << "korvo-cli: --period wants a whole number up to 100000, not " << text
-                          << "\n";
-            return std::nullopt;
-        }
-        periods.push_back(static_cast<int>(*value));
-    }
-    return periods;
-}
-
-int PeriodAt(const std::vector<int>& periods, std::size_t i, int fallback) {
-    return i < periods.size() ? periods[i] : fallback;
 }
 
 std::optional<std::int32_t> DataSet(const std::string& name) {
@@ -182,17 +141,11 @@ int RunIndicator(CliContext& context) {
         context.Err() << "usage: korvo-cli indicator FILE.stk --name NAME [--period P ...]\n";
         return 2;
     }
-    const auto periods = Periods(context);
+    const auto periods = ReadPeriods(context);
     if (!periods) return 2;
-    auto state = std::make_unique<app::ProgramState>();
-    state->view.horizontalScale = 1.0f;
-    state->view.verticalScale = 1.0f;
-    if (const auto settings = context.Option("--settings")) {
-        if (app::ReadSettings(*state, *settings) != 0) {
-            context.Err() << "korvo-cli: cannot open settings file " << *settings << "\n";
-            return 2;
-        }
-    }
+    // Size factors 1,1 whatever the settings say: the table is in layout units.
+    auto state = LayoutStateFromSettings(context);
+    if (!state) return 2;
     std::int32_t dataSet = state->indicators.rciSeries;
     if (const auto set = context.Option("--data-set")) {
         const auto chosen = DataSet(*set);
@@ -210,9 +163,6 @@ int RunIndicator(CliContext& context) {
                          "obv, volume-ratio)\n";
         return 2;
     }
-    // Size factors 1,1 whatever the settings say: the table is in layout units.
-    state->view.horizontalScale = 1.0f;
-    state->view.verticalScale = 1.0f;
     if (!LoadAndLayOut(context, positional[0], *state)) {
         context.Err() << "korvo-cli: no chart of " << positional[0] << "\n";
         return 1;

@@ -1,10 +1,10 @@
 // load: the load pipeline the program runs on every open, headless.
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <ostream>
 
 #include "cli/cli.h"
+#include "cli/load_series.h"
 #include "data/data.h"
 #include "platform/codec.h"
 
@@ -23,16 +23,6 @@ std::string DateText(const data::PriceSeries& s, int i) {
     const auto at = static_cast<std::size_t>(i);
     return std::to_string(s.year[at]) + "/" + std::to_string(s.month[at]) + "/" +
            std::to_string(s.day[at]);
-}
-
-bool ParsePlotStart(const std::string& text, data::PriceSeries& series) {
-    int year = 0, month = 0;
-    char tail = 0;
-    if (std::sscanf(text.c_str(), "%d-%d%c", &year, &month, &tail) != 2) return false;
-    if (month < 1 || month > 12) return false;
-    series.plotStartYear = year;
-    series.plotStartMonth = month;
-    return true;
 }
 
 void PrintSeries(std::ostream& out, int result, const data::PriceSeries& s, bool bars) {
@@ -79,20 +69,13 @@ int RunLoad(CliContext& context) {
         return 2;
     }
     auto series = std::make_unique<data::PriceSeries>();
-    if (const auto start = context.Option("--plot-start")) {
-        if (!ParsePlotStart(*start, *series)) {
-            context.Err() << "korvo-cli: --plot-start wants YYYY-MM, not " << *start << "\n";
-            return 2;
-        }
+    if (const auto problem = ReadPlotStartOption(context, *series)) {
+        context.Err() << "korvo-cli: " << *problem << "\n";
+        return 2;
     }
     data::DataState state;
-    platform::NullProgress progress;
-    data::LoadEnvironment env{context.Prompts(), context.Clock(), context.Dir(), progress, {}};
     data::DataEffects effects;
-    data::DataContext c{*series, state, env, effects};
-    int result = -3;
-    if (data::OpenDataFile(c, std::filesystem::absolute(p[0]).string()))
-        result = data::ReloadWorkingCopy(c);
+    const int result = LoadSeries(context, p[0], *series, state, effects);
     PrintSeries(context.Out(), result, *series, context.Flag("--bars"));
     return result >= 0 ? 0 : 1;
 }

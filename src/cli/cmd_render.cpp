@@ -14,9 +14,9 @@
 
 #include "app/opening_screen.h"
 #include "app/program_state.h"
-#include "app/settings_file.h"
 #include "chart/chart.h"
 #include "cli/cli.h"
+#include "cli/load_series.h"
 #include "data/data.h"
 #include "indicators/indicator_layers.h"
 #include "platform/recording_canvas.h"
@@ -211,16 +211,6 @@ bool ParseFactors(const std::string& text, float& h, float& v) {
     return h > 0.0f && v > 0.0f && h <= 5.0f && v <= 5.0f;
 }
 
-bool ParsePlotStart(const std::string& text, data::PriceSeries& series) {
-    int year = 0, month = 0;
-    char tail = 0;
-    if (std::sscanf(text.c_str(), "%d-%d%c", &year, &month, &tail) != 2) return false;
-    if (month < 1 || month > 12) return false;
-    series.plotStartYear = year;
-    series.plotStartMonth = month;
-    return true;
-}
-
 struct RenderOptions {
     std::optional<std::string> output;
     Size window{1280, 800};
@@ -248,11 +238,10 @@ std::optional<std::string> ReadOptions(CliContext& context, app::ProgramState& s
         if (ext != ".png" && ext != ".PNG" && ext != ".pdf" && ext != ".PDF")
             return "-o wants a .png or .pdf file, not " + *o.output;
     }
-    if (const auto s = context.Option("--settings")) {
-        if (app::ReadSettings(state, *s) != 0) return "cannot open settings file " + *s;
-        o.horizontal = state.view.horizontalScale;
-        o.vertical = state.view.verticalScale;
-    }
+    if (const auto problem = ReadSettingsOption(context, state)) return problem;
+    // The settings' size factors; 1,1 as the state starts when there are none.
+    o.horizontal = state.view.horizontalScale;
+    o.vertical = state.view.verticalScale;
     if (const auto w = context.Option("--window")) {
         const auto size = ParseSize(*w);
         if (!size) return "--window wants WxH in pixels, not " + *w;
@@ -268,9 +257,7 @@ std::optional<std::string> ReadOptions(CliContext& context, app::ProgramState& s
             return "--size wants two factors above 0 and at most 5 as H,V, not " + *f;
         o.sizeGiven = true;
     }
-    if (const auto p = context.Option("--plot-start")) {
-        if (!ParsePlotStart(*p, state.series)) return "--plot-start wants YYYY-MM, not " + *p;
-    }
+    if (const auto problem = ReadPlotStartOption(context, state.series)) return problem;
     if (const auto s = context.Option("--style")) {
         if (*s == "candle")
             o.style = chart::kStyleCandlestick;
@@ -325,20 +312,6 @@ std::optional<std::string> ReadOptions(CliContext& context, app::ProgramState& s
         o.readout = Point{x, y};
     }
     return std::nullopt;
-}
-
-// The load the paint handler runs before it draws.
-int LoadSeries(CliContext& context, app::ProgramState& state, data::DataState& dataState,
-               const std::string& file, bool& resetZoom) {
-    platform::NullProgress progress;
-    data::LoadEnvironment env{context.Prompts(), context.Clock(), context.Dir(), progress, {}};
-    data::DataEffects effects;
-    data::DataContext c{state.series, dataState, env, effects};
-    int result = -3;
-    if (data::OpenDataFile(c, std::filesystem::absolute(file).string()))
-        result = data::ReloadWorkingCopy(c);
-    resetZoom = effects.resetHorizontalZoom;
-    return result;
 }
 
 struct Paint {
@@ -454,13 +427,14 @@ int RunRender(CliContext& context) {
         context.Err() << "korvo-cli: " << *problem << "\n";
         return 2;
     }
+    // The load the paint handler runs before it draws.
     data::DataState dataState;
-    bool resetZoom = false;
-    LoadSeries(context, *state, dataState, p[0], resetZoom);
+    data::DataEffects effects;
+    LoadSeries(context, p[0], state->series, dataState, effects);
     state->view.horizontalScale = o.horizontal;
     state->view.verticalScale = o.vertical;
     // A weekly or monthly file is shown at full width unless a size was asked for.
-    if (resetZoom && !o.sizeGiven) state->view.horizontalScale = 1.0f;
+    if (effects.resetHorizontalZoom && !o.sizeGiven) state->view.horizontalScale = 1.0f;
     state->view.fontVerticalScale = std::min(state->view.verticalScale, 1.0f);
     view::RebuildPensAndBrushes(state->drawing, state->colours);
     view::RebuildFonts(state->drawing, state->view.horizontalScale, state->view.fontVerticalScale);

@@ -8,39 +8,18 @@
 #include <vector>
 
 #include "app/program_state.h"
-#include "app/settings_file.h"
 #include "chart/chart.h"
 #include "cli/cli.h"
+#include "cli/load_series.h"
+#include "cli/period_option.h"
 #include "data/data.h"
 #include "indicators/indicators.h"
 #include "platform/codec.h"
 #include "platform/files.h"
-#include "platform/recording_canvas.h"
 
 namespace korvo::cli {
 
 namespace {
-
-// Loads FILE as the program does and paints the chart once (into a recording
-// canvas): the records carry the bars' x positions of that chart.
-bool LoadAndLayOut(CliContext& context, const std::string& file, app::ProgramState& state) {
-    platform::NullProgress progress;
-    data::DataState dataState;
-    data::LoadEnvironment env{context.Prompts(), context.Clock(), context.Dir(), progress, {}};
-    data::DataEffects effects;
-    data::DataContext c{state.series, dataState, env, effects};
-    if (!data::OpenDataFile(c, std::filesystem::absolute(file).string())) return false;
-    if (data::ReloadWorkingCopy(c) < 0 || state.series.barCount < 1) return false;
-    view::CreatePensAndBrushes(state.drawing, state.colours);
-    view::CreateFonts(state.drawing, 1.0f, 1.0f);
-    platform::RecordingCanvas canvas;
-    chart::ChartLayers none;
-    chart::RenderContext rc(canvas, state.series, state.geometry, state.view, state.chart,
-                            state.drawing, state.colours, state.indicators, context.Prompts(),
-                            context.Clock(), none);
-    state.view.newDataFlag = true;
-    return chart::RenderChart(rc).result == chart::kRenderDrawn;
-}
 
 int RunSignals(CliContext& context) {
     const auto& positional = context.Args().positional;
@@ -55,30 +34,12 @@ int RunSignals(CliContext& context) {
         context.Err() << "korvo-cli: give --slow or --fast, not both\n";
         return 2;
     }
-    auto state = std::make_unique<app::ProgramState>();
-    state->view.horizontalScale = 1.0f;
-    state->view.verticalScale = 1.0f;
-    if (const auto settings = context.Option("--settings")) {
-        if (app::ReadSettings(*state, *settings) != 0) {
-            context.Err() << "korvo-cli: cannot open settings file " << *settings << "\n";
-            return 2;
-        }
-        state->view.horizontalScale = 1.0f;
-        state->view.verticalScale = 1.0f;
-    }
-    std::vector<int> periods;
-    for (const std::string& text : context.Options("--period")) {
-        const auto value = indicators::ReadUnsignedField(text);
-        if (!value || *value > 100000) {
-            context.Err() << "korvo-cli: --period wants a whole number up to 100000, not " << text
-                          << "\n";
-            return 2;
-        }
-        periods.push_back(static_cast<int>(*value));
-    }
-    auto period = [&](std::size_t i, int fallback) {
-        return i < periods.size() ? periods[i] : fallback;
-    };
+    auto state = LayoutStateFromSettings(context);
+    if (!state) return 2;
+    const auto periods = ReadPeriods(context);
+    if (!periods) return 2;
+    auto period = [&](std::size_t i, int fallback) { return PeriodAt(*periods, i, fallback); };
+    // The records carry the bars' x positions of the chart laid out here.
     if (!LoadAndLayOut(context, positional[0], *state)) {
         context.Err() << "korvo-cli: no chart of " << positional[0] << "\n";
         return 1;
