@@ -4,10 +4,9 @@
 
 #include <map>
 #include <memory>
-#include <sstream>
-
-#include "cli/cli.h"
 #include "platform/codec.h"
+#include "support/cli_run.h"
+#include "support/shipped_files.h"
 #include "support/temp_dir.h"
 
 namespace korvo::app {
@@ -357,8 +356,7 @@ TEST(SettingsFile, ReadsWindowsLineEndsAndUnsignedColours) {
 }
 
 TEST(SettingsFile, ShippedFileHoldsTheStandardColoursAndDefaults) {
-    const std::string shipped =
-        test::ReadFile(std::string(KORVO_SOURCE_DIR) + "/resources/korvo.ips");
+    const std::string shipped = test::ReadFile(test::ShippedSettings());
     auto state = NewState();
     EXPECT_EQ(shipped, FormatSettings(*state));
     // It starts the program: it reads, and gives the standard colour set.
@@ -398,17 +396,8 @@ TEST(SettingsFile, MonochromePrintGivesBackTheUsersColoursFromTheFile) {
     EXPECT_EQ(state->exitDirectory, dir.Path().string());
 }
 
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = cli::RunCli(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using korvo::test::Cli;
+using korvo::test::CliRun;
 
 TEST(SettingsCli, PrintsEveryFieldAfterCorrectionsAndRewrites) {
     test::TempDir dir;

@@ -19,6 +19,7 @@
 #include "platform/progress.h"
 #include "platform/recording_canvas.h"
 #include "platform/scripted_prompts.h"
+#include "support/shipped_files.h"
 #include "support/temp_dir.h"
 
 namespace korvo::test {
@@ -100,11 +101,7 @@ class FakeView : public app::MainView {
 class Shell {
   public:
     Shell() {
-        std::filesystem::copy_file(std::filesystem::path(KORVO_SOURCE_DIR) / "resources/korvo.ips",
-                                   dir / "korvo.ips");
-        std::filesystem::copy_file(
-            std::filesystem::path(KORVO_SOURCE_DIR) / "resources/sample/sample.stk",
-            dir / "sample.stk");
+        CopyShippedFiles(dir.Path());
         state = std::make_unique<app::ProgramState>();
         settingsResult = app::ReadStartSettings(*state, dir.Path());
         controller = std::make_unique<app::MainController>(

@@ -13,8 +13,12 @@ ChartFixture::ChartFixture() {
 }
 
 RenderContext ChartFixture::Context(float horizontal, float vertical) {
+    return ContextWith(layers, horizontal, vertical);
+}
+
+RenderContext ChartFixture::ContextWith(ChartLayers& with, float horizontal, float vertical) {
     RenderContext c(canvas, *series, *geometry, view, options, objects, colours, params, prompts,
-                    clock, layers);
+                    clock, with);
     c.client = client;
     c.horizontalFactor = horizontal;
     c.verticalFactor = vertical;
@@ -27,6 +31,11 @@ RenderContext ChartFixture::Context(float horizontal, float vertical) {
 
 RenderOutcome ChartFixture::Render(float horizontal, float vertical) {
     RenderContext c = Context(horizontal, vertical);
+    return RenderChart(c);
+}
+
+RenderOutcome ChartFixture::RenderWith(ChartLayers& with) {
+    RenderContext c = ContextWith(with);
     return RenderChart(c);
 }
 

@@ -74,6 +74,9 @@ struct ChartFixture {
 
     RenderContext Context(float horizontal = 1.0f, float vertical = 1.0f);
     RenderOutcome Render(float horizontal = 1.0f, float vertical = 1.0f);
+    // The same with other layers in place of the noting ones.
+    RenderContext ContextWith(ChartLayers& with, float horizontal = 1.0f, float vertical = 1.0f);
+    RenderOutcome RenderWith(ChartLayers& with);
 
     // Replaces the series by these daily bars (type 210), with the extremes
     // the load would leave: maxHigh/minLow as given or from the bars.

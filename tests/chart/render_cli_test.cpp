@@ -4,34 +4,24 @@
 #include <QImage>
 #include <sstream>
 
-#include "cli/cli.h"
+#include "support/cli_run.h"
+#include "support/shipped_files.h"
 #include "support/temp_dir.h"
 
 namespace korvo::chart {
 namespace {
 
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = cli::RunCli(args, out, err);
-    return {code, out.str(), err.str()};
-}
-
-std::string Sample() {
-    return std::string(KORVO_SOURCE_DIR) + "/resources/sample/sample.stk";
-}
-std::string Settings() {
-    return std::string(KORVO_SOURCE_DIR) + "/resources/korvo.ips";
-}
+using korvo::test::Cli;
+using korvo::test::CliRun;
+using korvo::test::ShippedSample;
+using korvo::test::ShippedSettings;
 
 std::vector<std::string> SampleArgs(const test::TempDir& dir) {
-    return {"render", Sample(),  "--settings", Settings(), "--size",
-            "1,1",    "--today", "2026-01-10", "--dir",    dir.Path().string()};
+    return {"render",     ShippedSample().string(),
+            "--settings", ShippedSettings().string(),
+            "--size",     "1,1",
+            "--today",    "2026-01-10",
+            "--dir",      dir.Path().string()};
 }
 
 int Count(const QImage& image, QRgb colour, QRect area) {
@@ -114,7 +104,8 @@ TEST(RenderCli, RefusesBadOptionsAndSaysWhyNothingIsDrawn) {
                                                        {"--plot-start", "2024"},
                                                        {"-o", (dir / "x.bmp").string()}};
     for (const auto& extra : bad) {
-        std::vector<std::string> args = {"render", Sample(), "--dir", dir.Path().string()};
+        std::vector<std::string> args = {"render", ShippedSample().string(), "--dir",
+                                         dir.Path().string()};
         args.insert(args.end(), extra.begin(), extra.end());
         if (extra[0] != "-o") args.push_back("--trace");
         const CliRun run = Cli(args);

@@ -2,25 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
+#include "support/cli_run.h"
 #include "support/szdd_writer.h"
 #include "support/temp_dir.h"
 
 namespace korvo::cli {
 namespace {
 
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = RunCli(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using korvo::test::Cli;
+using korvo::test::CliRun;
 
 TEST(Cli, RefusesWhatItDoesNotKnow) {
     EXPECT_EQ(Cli({}).code, 2);

@@ -1,28 +1,16 @@
 // korvo-cli load and derive, run in-process.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "cli/cli.h"
 #include "data_fixture.h"
+#include "support/cli_run.h"
 
 namespace korvo::data::testing {
 namespace {
 
+using korvo::test::Cli;
+using korvo::test::CliRun;
 using korvo::test::ReadFile;
 using korvo::test::TempDir;
-
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = cli::RunCli(args, out, err);
-    return {code, out.str(), err.str()};
-}
 
 std::string Sample() {
     return "<h @d[X1.chr]>\n" + Stk(Heading(210, "2004 1 1", "Ace_Co"),

@@ -198,10 +198,7 @@ TEST(CloseLine, TwoBarLineStyleIsOneSegmentFromLeftEdgeToCentre) {
     SignalWritten written;
     IndicatorParams params;
     IndicatorLayers layers(params, written, "/nonexistent");
-    chart::RenderContext c(f.canvas, *f.series, *f.geometry, f.view, f.options, f.objects,
-                           f.colours, f.params, f.prompts, f.clock, layers);
-    c.client = f.client;
-    ASSERT_EQ(chart::RenderChart(c).result, chart::kRenderDrawn);
+    ASSERT_EQ(f.RenderWith(layers).result, chart::kRenderDrawn);
     const chart::ChartGeometry& g = *f.geometry;
     std::vector<platform::CanvasCall> lines;
     for (const auto& call : f.canvas.CallsOf(CallKind::Polyline))

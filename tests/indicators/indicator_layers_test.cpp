@@ -3,17 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include "chart/chart_fixture.h"
 #include "indicators/indicator_line.h"
-#include "support/temp_dir.h"
+#include "indicators/layers_fixture.h"
 
 namespace korvo::indicators {
 namespace {
 
-using chart::test::ChartFixture;
 using platform::CallKind;
 
-struct LayersFixture {
+struct LayersFixture : test::LayersFixture {
     explicit LayersFixture(int fileType = 210, int bars = 80) {
         std::vector<chart::test::Bar> list;
         int year = 2025, month = 6, day = 2;
@@ -32,26 +30,12 @@ struct LayersFixture {
         chart.SetBars(list, fileType);
     }
 
-    chart::RenderOutcome Render() {
-        chart::RenderContext c(chart.canvas, *chart.series, *chart.geometry, chart.view,
-                               chart.options, chart.objects, chart.colours, chart.params,
-                               chart.prompts, chart.clock, layers);
-        c.client = chart.client;
-        return chart::RenderChart(c);
-    }
-
     std::vector<platform::CanvasCall> PolylinesWith(const platform::Pen& pen) const {
         std::vector<platform::CanvasCall> out;
         for (const auto& call : chart.canvas.CallsOf(CallKind::Polyline))
             if (call.pen == pen) out.push_back(call);
         return out;
     }
-
-    ChartFixture chart;
-    korvo::test::TempDir dir;
-    SignalWritten written;
-    IndicatorParams params;
-    IndicatorLayers layers{params, written, dir.Path()};
 };
 
 TEST(IndicatorLayers, EachPanelCodeDrawsItsIndicator) {

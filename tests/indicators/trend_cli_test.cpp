@@ -2,35 +2,17 @@
 // the overlay switches of render.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "cli/cli.h"
 #include "data/data_fixture.h"
 #include "platform/codec.h"
+#include "support/cli_run.h"
 #include "support/temp_dir.h"
 
 namespace korvo::indicators {
 namespace {
 
-struct CliRun {
-    int code = 0;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = cli::RunCli(args, out, err);
-    return {code, out.str(), err.str()};
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
+using korvo::test::Cli;
+using korvo::test::CliRun;
+using korvo::test::Lines;
 
 // `count` daily bars from 1 January 2024 (dates run on into February and
 // March) closing at 100, 101, ..., each 5 above and below, volume 1000.

@@ -6,7 +6,7 @@
 
 #include "chart/chart_fixture.h"
 #include "indicators/indicator_fixture.h"
-#include "indicators/indicator_layers.h"
+#include "indicators/layers_fixture.h"
 #include "indicators/on_balance_volume.h"
 #include "indicators/volume_ratio.h"
 #include "support/temp_dir.h"
@@ -133,7 +133,7 @@ TEST(VolumeRatio, ScaleCountsLineAndLabelOverTheVolumePanel) {
 
 // A rendered chart with the indicator layers: 120 daily bars whose closes
 // wander, volumes 1000 + 50 i.
-struct LayersFixture {
+struct LayersFixture : test::LayersFixture {
     LayersFixture() {
         std::vector<chart::test::Bar> list;
         int year = 2025, month = 1, day = 1;
@@ -148,21 +148,6 @@ struct LayersFixture {
         }
         chart.SetBars(list);
     }
-
-    chart::RenderOutcome Render() {
-        chart::RenderContext c(chart.canvas, *chart.series, *chart.geometry, chart.view,
-                               chart.options, chart.objects, chart.colours, chart.params,
-                               chart.prompts, chart.clock, layers);
-        c.client = chart.client;
-        c.multi = chart.multi;
-        return chart::RenderChart(c);
-    }
-
-    chart::test::ChartFixture chart;
-    korvo::test::TempDir dir;
-    SignalWritten written;
-    IndicatorParams params;
-    IndicatorLayers layers{params, written, dir.Path()};
 };
 
 TEST(TrendLayers, EachPanelCodeDrawsItsIndicator) {

@@ -19,6 +19,7 @@
 #include "platform/scripted_prompts.h"
 #include "qt/hint_window.h"
 #include "qt/menu_builder.h"
+#include "support/shipped_files.h"
 #include "support/temp_dir.h"
 
 namespace korvo::qt {
@@ -41,9 +42,7 @@ class KeyCounter : public QObject {
 // A program folder with the shipped settings and the sample data file.
 struct Program {
     Program() {
-        fs::copy_file(fs::path(KORVO_SOURCE_DIR) / "resources/korvo.ips", dir / "korvo.ips");
-        fs::copy_file(fs::path(KORVO_SOURCE_DIR) / "resources/sample/sample.stk",
-                      dir / "sample.stk");
+        test::CopyShippedFiles(dir.Path());
         state = std::make_unique<app::ProgramState>();
         settingsRead = app::ReadStartSettings(*state, dir.Path()) == 0;
     }

@@ -21,6 +21,7 @@
 #include "qt/gui/qt_canvas.h"
 #include "qt/main_window.h"
 #include "qt/menu_builder.h"
+#include "support/shipped_files.h"
 #include "support/temp_dir.h"
 #include "view/readout.h"
 #include "view/scroll.h"
@@ -28,15 +29,12 @@
 namespace korvo::qt {
 namespace {
 
-namespace fs = std::filesystem;
 using platform::Point;
 
 // The program on the shipped settings with the sample open at 100 % width.
 struct Program {
     Program() {
-        fs::copy_file(fs::path(KORVO_SOURCE_DIR) / "resources/korvo.ips", dir / "korvo.ips");
-        fs::copy_file(fs::path(KORVO_SOURCE_DIR) / "resources/sample/sample.stk",
-                      dir / "sample.stk");
+        test::CopyShippedFiles(dir.Path());
         state = std::make_unique<app::ProgramState>();
         app::ReadStartSettings(*state, dir.Path());
         window = std::make_unique<MainWindow>(*state, prompts, launcher, clock, dir.Path());

@@ -2,42 +2,29 @@
 // painted sample chart.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "cli/cli.h"
 #include "data/calendar.h"
 #include "platform/canvas.h"
+#include "support/cli_run.h"
+#include "support/shipped_files.h"
 #include "support/temp_dir.h"
 
 namespace korvo::view {
 namespace {
 
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int code = cli::RunCli(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using korvo::test::Cli;
+using korvo::test::CliRun;
 
 // The last two lines of the output.
 std::pair<std::string, std::string> LastTwoLines(const std::string& out) {
-    std::vector<std::string> lines;
-    std::istringstream in(out);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
+    const std::vector<std::string> lines = korvo::test::Lines(out);
     if (lines.size() < 2) return {};
     return {lines[lines.size() - 2], lines.back()};
 }
 
 TEST(ReadOutCli, PrintsTheBarLineAndThePriceAtAClientPoint) {
     test::TempDir dir;
-    const std::string sample = std::string(KORVO_SOURCE_DIR) + "/resources/sample/sample.stk";
-    const std::string settings = std::string(KORVO_SOURCE_DIR) + "/resources/korvo.ips";
+    const std::string sample = korvo::test::ShippedSample().string();
+    const std::string settings = korvo::test::ShippedSettings().string();
     auto args = [&](const std::string& point) {
         return std::vector<std::string>{
             "render",     sample,  "--settings",        settings,  "--size",    "1,1", "--today",

@@ -12,12 +12,12 @@
 #include "app/settings_file.h"
 #include "app/shell_fixture.h"
 #include "platform/recording_canvas.h"
+#include "support/shipped_files.h"
 #include "view/scroll.h"
 
 namespace korvo::view {
 namespace {
 
-namespace fs = std::filesystem;
 using app::CursorKind;
 using platform::Answer;
 using platform::CallKind;
@@ -78,9 +78,7 @@ class DialogView : public test::FakeView {
 // sample's data run to the end of 2025.
 struct Program {
     Program() {
-        fs::copy_file(fs::path(KORVO_SOURCE_DIR) / "resources/korvo.ips", dir / "korvo.ips");
-        fs::copy_file(fs::path(KORVO_SOURCE_DIR) / "resources/sample/sample.stk",
-                      dir / "sample.stk");
+        test::CopyShippedFiles(dir.Path());
         state = std::make_unique<app::ProgramState>();
         app::ReadStartSettings(*state, dir.Path());
         controller = std::make_unique<app::MainController>(

@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "platform/scripted_prompts.h"
+#include "qt/dialogs/dialog_test_support.h"
 #include "qt/dialogs/momentum_param_dialog.h"
 #include "qt/dialogs/parameter_table_dialog.h"
 #include "qt/dialogs/rci_param_dialog.h"
@@ -15,21 +16,11 @@
 namespace korvo::qt {
 namespace {
 
-template <class T>
-T* Child(QWidget& dialog, const char* name) {
-    T* child = dialog.findChild<T*>(name);
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-}
+using test::Child;
+using test::HasLabel;
 
 QString Text(QWidget& dialog, const char* id) {
     return Child<QLineEdit>(dialog, id)->text();
-}
-
-bool HasLabel(QWidget& dialog, const char* utf8) {
-    for (QLabel* label : dialog.findChildren<QLabel*>())
-        if (label->text() == QString::fromUtf8(utf8)) return true;
-    return false;
 }
 
 TEST(MomentumParamQDialog, ShowsThePeriodsRefusesZeroAndStoresOnOk) {

@@ -10,29 +10,20 @@
 
 #include "platform/scripted_prompts.h"
 #include "qt/dialogs/custom_size_dialog.h"
+#include "qt/dialogs/dialog_test_support.h"
 #include "qt/dialogs/display_start_dialog.h"
 #include "qt/dialogs/scale_dialog.h"
 
 namespace korvo::qt {
 namespace {
 
-template <class T>
-T* Child(QWidget& dialog, const char* name) {
-    T* child = dialog.findChild<T*>(name);
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-}
+using test::Child;
+using test::HasLabel;
 
 QLineEdit& Box(QWidget& dialog, const char* id) {
     QLineEdit* box = Child<QLineEdit>(dialog, id);
     if (!box) throw std::runtime_error(id);
     return *box;
-}
-
-bool HasLabel(QWidget& dialog, const char* utf8) {
-    for (QLabel* label : dialog.findChildren<QLabel*>())
-        if (label->text() == QString::fromUtf8(utf8)) return true;
-    return false;
 }
 
 void Click(QWidget& dialog, const char* id) {
