@@ -5,40 +5,30 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "qt/dialogs/dialog_layout.h"
+
 namespace korvo::qt {
 
 InputDialog::InputDialog(platform::Prompts& prompts, QWidget* parent)
     : QDialog(parent), logic_(prompts) {
-    setObjectName("INPUTDLG1");
-    setWindowTitle(QString::fromUtf8(app::kPathInputCaption));
-    setModal(true);
+    SetUpDialog(*this, "INPUTDLG1", app::kPathInputCaption);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QString::fromUtf8(app::kPathInputExample), this), 0, 0, 1, 3);
-    edit_ = new QLineEdit(this);
-    edit_->setObjectName("801");
+    edit_ = NewBox(*this, 801);
     edit_->setMaxLength(app::kPathInputLimit);
     edit_->setMinimumWidth(360);
     grid->addWidget(edit_, 1, 0, 1, 3);
 
-    auto* browse = new QPushButton(QString::fromUtf8("ﾘｽﾄ"), this);
-    browse->setObjectName("9201");
-    browse->setAutoDefault(false);
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("1");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QString::fromUtf8("ｷｬﾝｾﾙ"), this);
-    cancel->setObjectName("2");
-    cancel->setAutoDefault(false);
+    auto* browse = NewButton(*this, "ﾘｽﾄ", "9201");
+    const OkCancel buttons = NewOkCancel(*this);
     grid->addWidget(browse, 2, 0);
-    grid->addWidget(ok, 2, 1);
-    grid->addWidget(cancel, 2, 2);
+    grid->addWidget(buttons.ok, 2, 1);
+    grid->addWidget(buttons.cancel, 2, 2);
 
     connect(browse, &QPushButton::clicked, this, [this] {
         if (const auto chosen = logic_.Browse()) edit_->setText(QString::fromStdString(*chosen));
     });
-    connect(ok, &QPushButton::clicked, this, &InputDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void InputDialog::accept() {

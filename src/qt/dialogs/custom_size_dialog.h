@@ -7,8 +7,8 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
+#include "qt/dialogs/dialog_layout.h"
 #include "view/custom_size_dialog.h"
 
 namespace korvo::qt {
@@ -19,23 +19,14 @@ class CustomSizeQDialog : public QDialog {
 
     explicit CustomSizeQDialog(Logic& logic, QWidget* parent = nullptr)
         : QDialog(parent), logic_(logic) {
-        setObjectName(Logic::kName);
-        setWindowTitle(QString::fromUtf8(Logic::kTitle));
-        setModal(true);
+        SetUpDialog(*this, Logic::kName, Logic::kTitle);
         auto* grid = new QGridLayout(this);
         const Logic::Fields current = logic_.Current();
         width_ = AddBox(*grid, 0, Logic::kWidthLabel, Logic::kWidthControl, current.width);
         height_ = AddBox(*grid, 1, Logic::kHeightLabel, Logic::kHeightControl, current.height);
-        auto* ok = new QPushButton("OK", this);
-        ok->setObjectName("1");
-        ok->setDefault(true);
-        auto* cancel = new QPushButton(QString::fromUtf8("ｷｬﾝｾﾙ"), this);
-        cancel->setObjectName("2");
-        cancel->setAutoDefault(false);
-        grid->addWidget(ok, 2, 0);
-        grid->addWidget(cancel, 2, 1, 1, 2);
-        connect(ok, &QPushButton::clicked, this, [this] { accept(); });
-        connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
+        const OkCancel buttons = NewOkCancel(*this);
+        grid->addWidget(buttons.ok, 2, 0);
+        grid->addWidget(buttons.cancel, 2, 1, 1, 2);
     }
 
     void accept() override {
@@ -47,11 +38,8 @@ class CustomSizeQDialog : public QDialog {
   private:
     QLineEdit* AddBox(QGridLayout& grid, int row, const char* label, int id,
                       const std::string& text) {
-        grid.addWidget(new QLabel(QString::fromUtf8(label), this), row, 0);
-        auto* box = new QLineEdit(QString::fromStdString(text), this);
-        box->setObjectName(QString::number(id));
+        QLineEdit* box = AddLabelledBox(grid, row, label, id, text);
         box->setMaxLength(static_cast<int>(Logic::kBoxChars));
-        grid.addWidget(box, row, 1);
         grid.addWidget(new QLabel("%", this), row, 2);
         return box;
     }

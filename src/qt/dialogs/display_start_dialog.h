@@ -6,10 +6,9 @@
 
 #include <QDialog>
 #include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
+#include "qt/dialogs/dialog_layout.h"
 #include "view/display_start_dialog.h"
 
 namespace korvo::qt {
@@ -20,23 +19,14 @@ class DisplayStartQDialog : public QDialog {
 
     explicit DisplayStartQDialog(Logic& logic, QWidget* parent = nullptr)
         : QDialog(parent), logic_(logic) {
-        setObjectName(Logic::kName);
-        setWindowTitle(QString::fromUtf8(Logic::kTitle));
-        setModal(true);
+        SetUpDialog(*this, Logic::kName, Logic::kTitle);
         auto* grid = new QGridLayout(this);
         const Logic::Fields current = logic_.Current();
-        year_ = AddBox(*grid, 0, Logic::kYearLabel, Logic::kYearControl, current.year);
-        month_ = AddBox(*grid, 1, Logic::kMonthLabel, Logic::kMonthControl, current.month);
-        auto* ok = new QPushButton("OK", this);
-        ok->setObjectName("1");
-        ok->setDefault(true);
-        auto* cancel = new QPushButton(QString::fromUtf8("ｷｬﾝｾﾙ"), this);
-        cancel->setObjectName("2");
-        cancel->setAutoDefault(false);
-        grid->addWidget(ok, 2, 0);
-        grid->addWidget(cancel, 2, 1);
-        connect(ok, &QPushButton::clicked, this, [this] { accept(); });
-        connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
+        year_ = AddLabelledBox(*grid, 0, Logic::kYearLabel, Logic::kYearControl, current.year);
+        month_ = AddLabelledBox(*grid, 1, Logic::kMonthLabel, Logic::kMonthControl, current.month);
+        const OkCancel buttons = NewOkCancel(*this);
+        grid->addWidget(buttons.ok, 2, 0);
+        grid->addWidget(buttons.cancel, 2, 1);
     }
 
     void accept() override {
@@ -46,15 +36,6 @@ class DisplayStartQDialog : public QDialog {
     }
 
   private:
-    QLineEdit* AddBox(QGridLayout& grid, int row, const char* label, int id,
-                      const std::string& text) {
-        grid.addWidget(new QLabel(QString::fromUtf8(label), this), row, 0);
-        auto* box = new QLineEdit(QString::fromStdString(text), this);
-        box->setObjectName(QString::number(id));
-        grid.addWidget(box, row, 1);
-        return box;
-    }
-
     Logic& logic_;
     QLineEdit* year_ = nullptr;
     QLineEdit* month_ = nullptr;

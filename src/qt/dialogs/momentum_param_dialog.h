@@ -12,6 +12,7 @@
 #include <array>
 
 #include "indicators/momentum_param_dialog.h"
+#include "qt/dialogs/dialog_layout.h"
 
 namespace korvo::qt {
 
@@ -21,50 +22,31 @@ class MomentumParamQDialog : public QDialog {
 
     explicit MomentumParamQDialog(Logic& logic, QWidget* parent = nullptr)
         : QDialog(parent), logic_(logic) {
-        setObjectName("MOMENTUMPARAMDLG");
-        setWindowTitle(QString::fromUtf8(Logic::kTitle));
-        setModal(true);
+        SetUpDialog(*this, "MOMENTUMPARAMDLG", Logic::kTitle);
         auto* grid = new QGridLayout(this);
         for (int i = 0; i < Logic::kFieldCount; ++i) {
             const auto at = static_cast<std::size_t>(i);
             grid->addWidget(new QLabel(QString::fromUtf8(Logic::kLabels[at]), this), i, 0);
-            fields_[at] = new QLineEdit(this);
-            fields_[at]->setObjectName(QString::number(Logic::kFirstControl + i));
+            fields_[at] = NewBox(*this, Logic::kFirstControl + i);
             grid->addWidget(fields_[at], i, 1, 1, 2);
         }
-        Fill(logic_.Current());
-        auto* standard = new QPushButton(QString::fromUtf8(Logic::kStandardButton), this);
-        standard->setObjectName("standard");
-        standard->setAutoDefault(false);
-        auto* ok = new QPushButton("OK", this);
-        ok->setObjectName("1");
-        ok->setDefault(true);
-        auto* cancel = new QPushButton(QString::fromUtf8("ｷｬﾝｾﾙ"), this);
-        cancel->setObjectName("2");
-        cancel->setAutoDefault(false);
+        SetTexts(fields_, logic_.Current());
+        auto* standard = NewButton(*this, Logic::kStandardButton, "standard");
+        const OkCancel buttons = NewOkCancel(*this);
         const int row = Logic::kFieldCount;
         grid->addWidget(standard, row, 0);
-        grid->addWidget(ok, row, 1);
-        grid->addWidget(cancel, row, 2);
-        connect(standard, &QPushButton::clicked, this, [this] { Fill(logic_.Standard()); });
-        connect(ok, &QPushButton::clicked, this, [this] { accept(); });
-        connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
+        grid->addWidget(buttons.ok, row, 1);
+        grid->addWidget(buttons.cancel, row, 2);
+        connect(standard, &QPushButton::clicked, this,
+                [this] { SetTexts(fields_, logic_.Standard()); });
     }
 
     void accept() override {
-        Logic::Fields typed;
-        for (std::size_t i = 0; i < typed.size(); ++i)
-            typed[i] = fields_[i]->text().toStdString();
-        if (!logic_.Accept(typed)) return;  // the message was shown; the dialog stays
+        if (!logic_.Accept(Texts(fields_))) return;  // the message was shown; the dialog stays
         QDialog::accept();
     }
 
   private:
-    void Fill(const Logic::Fields& values) {
-        for (std::size_t i = 0; i < values.size(); ++i)
-            fields_[i]->setText(QString::fromStdString(values[i]));
-    }
-
     Logic& logic_;
     std::array<QLineEdit*, Logic::kFieldCount> fields_{};
 };

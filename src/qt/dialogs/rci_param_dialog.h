@@ -9,12 +9,12 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "indicators/rci_param_dialog.h"
+#include "qt/dialogs/dialog_layout.h"
 
 namespace korvo::qt {
 
@@ -24,12 +24,9 @@ class RciParamQDialog : public QDialog {
 
     explicit RciParamQDialog(Logic& logic, QWidget* parent = nullptr)
         : QDialog(parent), logic_(logic) {
-        setObjectName("RCIPARAMDLG");
-        setWindowTitle(QString::fromUtf8(Logic::kTitle));
-        setModal(true);
+        SetUpDialog(*this, "RCIPARAMDLG", Logic::kTitle);
         auto* grid = new QGridLayout(this);
-        period_ = new QLineEdit(QString::fromStdString(logic_.Current()), this);
-        period_->setObjectName(QString::number(Logic::kPeriodControl));
+        period_ = NewBox(*this, Logic::kPeriodControl, logic_.Current());
         grid->addWidget(period_, 0, 0);
         auto* up = new QToolButton(this);
         up->setObjectName("801up");
@@ -53,21 +50,14 @@ class RciParamQDialog : public QDialog {
         }
         grid->addWidget(box, 1, 0, 1, 3);
 
-        auto* ok = new QPushButton("OK", this);
-        ok->setObjectName("1");
-        ok->setDefault(true);
-        auto* cancel = new QPushButton(QString::fromUtf8("ｷｬﾝｾﾙ"), this);
-        cancel->setObjectName("2");
-        cancel->setAutoDefault(false);
-        grid->addWidget(ok, 2, 0);
-        grid->addWidget(cancel, 2, 1, 1, 2);
+        const OkCancel buttons = NewOkCancel(*this);
+        grid->addWidget(buttons.ok, 2, 0);
+        grid->addWidget(buttons.cancel, 2, 1, 1, 2);
 
         connect(up, &QToolButton::clicked, this, [this] { StepBy(1); });
         connect(down, &QToolButton::clicked, this, [this] { StepBy(-1); });
         connect(group, &QButtonGroup::idClicked, this,
                 [this](int id) { logic_.SelectDataSet(id); });
-        connect(ok, &QPushButton::clicked, this, [this] { accept(); });
-        connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
     }
 
     void accept() override {

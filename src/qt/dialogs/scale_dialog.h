@@ -8,11 +8,10 @@
 #include <QButtonGroup>
 #include <QDialog>
 #include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
+#include "qt/dialogs/dialog_layout.h"
 #include "view/scale_dialog.h"
 
 namespace korvo::qt {
@@ -23,9 +22,7 @@ class ScaleQDialog : public QDialog {
 
     explicit ScaleQDialog(Logic& logic, QWidget* parent = nullptr)
         : QDialog(parent), logic_(logic) {
-        setObjectName(Logic::kName);
-        setWindowTitle(QString::fromUtf8(Logic::kTitle));
-        setModal(true);
+        SetUpDialog(*this, Logic::kName, Logic::kTitle);
         auto* grid = new QGridLayout(this);
         auto* group = new QButtonGroup(this);
         automatic_ = AddRadio(*grid, *group, 0, Logic::kAutomaticLabel, Logic::kAutomaticControl);
@@ -35,19 +32,12 @@ class ScaleQDialog : public QDialog {
         priceMin_ = AddBox(*grid, 3, Logic::kPriceMinLabel, Logic::kPriceMinControl);
         volumeMax_ = AddBox(*grid, 4, Logic::kVolumeMaxLabel, Logic::kVolumeMaxControl);
         Fill(logic_.Current());
-        auto* ok = new QPushButton("OK", this);
-        ok->setObjectName("1");
-        ok->setDefault(true);
-        auto* cancel = new QPushButton(QString::fromUtf8("ｷｬﾝｾﾙ"), this);
-        cancel->setObjectName("2");
-        cancel->setAutoDefault(false);
-        grid->addWidget(ok, 5, 0);
-        grid->addWidget(cancel, 5, 1);
+        const OkCancel buttons = NewOkCancel(*this);
+        grid->addWidget(buttons.ok, 5, 0);
+        grid->addWidget(buttons.cancel, 5, 1);
         connect(automatic_, &QRadioButton::clicked, this,
                 [this] { done(logic_.ChooseAutomatic()); });
         connect(manual_, &QRadioButton::clicked, this, [this] { Fill(logic_.ChooseManual()); });
-        connect(ok, &QPushButton::clicked, this, [this] { accept(); });
-        connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
     }
 
     void accept() override {
@@ -69,11 +59,8 @@ class ScaleQDialog : public QDialog {
         return radio;
     }
     QLineEdit* AddBox(QGridLayout& grid, int row, const char* label, int id) {
-        grid.addWidget(new QLabel(QString::fromUtf8(label), this), row, 0);
-        auto* box = new QLineEdit(this);
-        box->setObjectName(QString::number(id));
+        QLineEdit* box = AddLabelledBox(grid, row, label, id);
         box->setMaxLength(static_cast<int>(Logic::kBoxChars));
-        grid.addWidget(box, row, 1);
         return box;
     }
     void Fill(const Logic::Fields& f) {
