@@ -30,7 +30,7 @@ void Across(platform::Canvas& canvas, int x0, int x1, int y) {
 
 // The first x of the scales, just left of the plotting area.
 int ScaleFirstX(const ChartGeometry& g) {
-    return (kLeftX - 20) * g.xPercent / 100;
+    return LogicalX(kLeftX - 20, g.xPercent);
 }
 
 }  // namespace
@@ -170,7 +170,7 @@ void DrawVolumeCaptionAndMarks(const RenderContext& c) {
         canvas.SelectFont(c.objects.labelFont);
         canvas.SetTextColour(c.objects.paletteBrush[0].colour);
         canvas.SetTextAlign(HAlign::Left, VAlign::Top);
-        canvas.TextOut({150 * g.xPercent / 100, -20 * g.yPercent / 100}, c.makerNotice);
+        canvas.TextOut(LogicalPoint(150, 20, g), c.makerNotice);
     }
 }
 

@@ -77,6 +77,11 @@ inline int LogicalY(int v, int yPercent) {
 inline platform::Point LogicalPoint(int u, int v, const ChartGeometry& g) {
     return {LogicalX(u, g.xPercent), LogicalY(v, g.yPercent)};
 }
+// The same for a layout x that may lie beyond int once scaled, before it is
+// checked against the limits.
+inline long long LogicalXWide(long long u, int xPercent) {
+    return u * xPercent / 100;
+}
 
 // Truncation toward zero that saturates instead of overflowing, for values
 // computed in floating point (a price far outside the scale, a huge volume).

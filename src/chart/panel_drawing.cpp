@@ -153,7 +153,8 @@ void DrawLineEndLabel(Canvas& canvas, const view::DrawingObjects& objects, Colou
     canvas.SelectFont(objects.labelFont);
     canvas.SetTextColour(colour);
     canvas.SetTextAlign(HAlign::Left, VAlign::Top);
-    canvas.TextOut({offset + (TruncToInt(x) + 10) * xPercent / 100, y * yPercent / 100}, text);
+    // y comes in the canvas's orientation: the negated layout y.
+    canvas.TextOut({offset + LogicalX(TruncToInt(x) + 10, xPercent), LogicalY(-y, yPercent)}, text);
 }
 
 int PanelValueY(int indicatorBottom, float height, float fraction) {

@@ -93,10 +93,10 @@ void DrawBody(const RenderContext& c, int x, const BarLevels& y) {
     const int yp = g.yPercent;
     // A body shorter than 10 scaled units is drawn 10 units tall, growing away
     // from the open: upwards for a falling bar, downwards for a rising or flat one.
-    int pad = std::abs((y.close - y.open) * yp / 100) < 10 ? 10 : 0;
+    int pad = std::abs(LogicalY(y.close - y.open, yp)) < 10 ? 10 : 0;
     if (y.open >= y.close) pad = -pad;
     if (c.options.barStyle == kStyleCandlestick) {
-        const Rect body{LogicalX(x, g.xPercent), (pad - y.close) * yp / 100,
+        const Rect body{LogicalX(x, g.xPercent), LogicalY(y.close - pad, yp),
                         LogicalX(x + g.barWidth, g.xPercent), LogicalY(y.open, yp)};
         c.canvas.FillRect(body, y.open < y.close ? c.objects.downBarBrush : c.objects.upBarBrush);
     } else if (c.options.barStyle == kStyleBar) {

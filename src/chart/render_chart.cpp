@@ -175,8 +175,8 @@ void Renderer::FixScroll(int dataSlots) {
     v.newDataFlag = false;
     v.goToEndFlag = false;
     const long long endLogical = static_cast<long long>(dataSlots) * g.slotPitch + g.leftX;
-    const int endDevice =
-        platform::LogicalToPixels(TruncToInt(static_cast<double>(endLogical * g.xPercent / 100)));
+    const int endDevice = platform::LogicalToPixels(
+        TruncToInt(static_cast<double>(LogicalXWide(endLogical, g.xPercent))));
     if (!c_.zoomWindowOpen && !v.keepPositionOnce) {
         g.scrollX = endDevice - c_.client.width * kEndPositionPercent / 100;
         v.savedScrollX = g.scrollX;
@@ -216,7 +216,7 @@ void Renderer::FixPagesAndRegions() {
     const int windowWidth = std::max(1, bottomRight.x - topLeft.x);
     const int windowHeight = std::max(1, std::abs(bottomRight.y - topLeft.y));
     g.pagesAcross = std::max(1, g.rightLogical / windowWidth);
-    g.pagesDown = std::max(1, std::abs(g.chartBottom * g.yPercent / 100) / windowHeight);
+    g.pagesDown = std::max(1, std::abs(LogicalY(g.chartBottom, g.yPercent)) / windowHeight);
     out_.scrollBarsSet = true;
     out_.scrollBars = ScrollBars{g.pagesAcross * c_.client.width, g.pagesDown * c_.client.height,
                                  g.scrollX, g.scrollY};
@@ -349,7 +349,7 @@ int Renderer::DrawPage(int page) {
     std::string caption;
     if (!FixSlots(dataSlots, caption)) return kRenderAskDisplayStart;
     g.rightX = g.slotCount * g.slotPitch + g.leftX;
-    if (static_cast<long long>(g.rightX) * g.xPercent / 100 > kLogicalLimit) {
+    if (LogicalXWide(g.rightX, g.xPercent) > kLogicalLimit) {
         g.xPercent = kLogicalLimit * 100 / g.rightX;
         if (!c_.printing)
             DrawStatusBar(canvas, c_.objects, c_.client, caption, kWidthReducedMessage, 0);

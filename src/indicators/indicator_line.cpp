@@ -5,9 +5,7 @@
 
 namespace korvo::indicators {
 
-using chart::LogicalPoint;
 using chart::LogicalY;
-using platform::Point;
 
 IndicatorLine::IndicatorLine(int barCount)
     : value(static_cast<std::size_t>(barCount > 0 ? barCount : 0), 0.0f),
@@ -72,50 +70,49 @@ int FractionY(int indicatorBottom, float height, float fraction) {
 }
 
 void DrawLine(const DrawTarget& t, const platform::Pen& pen, const IndicatorLine& line) {
-    if (!t.Draws() || line.firstBar < 0) return;
     const chart::ChartGeometry& g = t.geometry;
-    t.canvas->SelectPen(pen);
-    std::vector<Point> run;
-    auto flush = [&] {
-        if (run.size() >= 2) t.canvas->Polyline(run);
-        run.clear();
-    };
-    const int n = static_cast<int>(line.valued.size());
-    for (int i = line.firstBar; i < n; ++i) {
-        if (!line.Has(i)) {
-            flush();
-            continue;
-        }
-        const int x = chart::TruncToInt(g.barX[static_cast<std::size_t>(i)]) +
-                      (i == line.firstBar ? 0 : g.slotPitch / 2);
-        run.push_back(LogicalPoint(x, line.YAt(i), g));
-    }
-    flush();
+    DrawLineThrough(t, pen, line, [&](int i) {
+        return chart::TruncToInt(g.barX[static_cast<std::size_t>(i)]) +
+               (i == line.firstBar ? 0 : g.slotPitch / 2);
+    });
 }
 
 void DrawEndLabel(const DrawTarget& t, platform::Colour colour, std::string_view text,
                   const IndicatorLine& line) {
     const int last = line.LastBar();
-    if (!t.Draws() || last < 0) return;
+    if (last < 0) return;
+    DrawLabelAt(t, colour, text, t.geometry.barX[static_cast<std::size_t>(last)], line.YAt(last),
+                0);
+}
+
+void DrawLabelAt(const DrawTarget& t, platform::Colour colour, std::string_view text, float layoutX,
+                 int layoutY, int offset) {
+    if (!t.Draws()) return;
     const chart::ChartGeometry& g = t.geometry;
-    chart::DrawLineEndLabel(*t.canvas, *t.objects, colour, text,
-                            g.barX[static_cast<std::size_t>(last)], -line.YAt(last), g.xPercent,
-                            g.yPercent, 0);
+    chart::DrawLineEndLabel(*t.canvas, *t.objects, colour, text, layoutX, -layoutY, g.xPercent,
+                            g.yPercent, offset);
 }
 
 void DrawTitle(const DrawTarget& t, std::string_view text) {
+    DrawTitleAt(t, text, t.geometry.priceBottom + 50);
+}
+
+void DrawTitleAt(const DrawTarget& t, std::string_view text, int layoutY) {
     if (!t.Draws()) return;
     const chart::ChartGeometry& g = t.geometry;
-    chart::DrawPanelTitle(*t.canvas, *t.objects, text, g.leftLogical,
-                          LogicalY(g.priceBottom + 50, g.yPercent), g.rightLogical,
-                          t.horizontalFactor, t.printing);
+    chart::DrawPanelTitle(*t.canvas, *t.objects, text, g.leftLogical, LogicalY(layoutY, g.yPercent),
+                          g.rightLogical, t.horizontalFactor, t.printing);
 }
 
 void DrawFrame(const DrawTarget& t, int height, int gridMode) {
+    DrawFrameAt(t, t.geometry.indicatorBottom, height, gridMode);
+}
+
+void DrawFrameAt(const DrawTarget& t, int bottom, int height, int gridMode) {
     if (!t.Draws()) return;
     const chart::ChartGeometry& g = t.geometry;
-    chart::DrawPanelFrame(*t.canvas, *t.objects, g.leftX, g.rightX, 0, g.indicatorBottom,
-                          g.xPercent, g.yPercent, height, gridMode);
+    chart::DrawPanelFrame(*t.canvas, *t.objects, g.leftX, g.rightX, 0, bottom, g.xPercent,
+                          g.yPercent, height, gridMode);
 }
 
 void DrawScale(const DrawTarget& t, platform::Colour colour, float value, int layoutY,

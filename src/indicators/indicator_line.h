@@ -81,19 +81,54 @@ int FractionY(int indicatorBottom, float height, float fraction);
 
 // --- the indicator panel contract, for a target that draws ---
 
+// The line through the points, each at layout x `xOf(bar)`; a bar without a
+// point breaks the line.
+template <class XOf>
+void DrawLineThrough(const DrawTarget& target, const platform::Pen& pen, const IndicatorLine& line,
+                     XOf xOf);
+
 // The line through the points: the first valued bar at its barX, every later
 // point at its bar centre; a bar without a point breaks the line.
 void DrawLine(const DrawTarget& target, const platform::Pen& pen, const IndicatorLine& line);
 // The text at the end of the line (its last point), in the colour.
 void DrawEndLabel(const DrawTarget& target, platform::Colour colour, std::string_view text,
                   const IndicatorLine& line);
+// A text by the end-label routine at layout (x, y), `offset` logical units
+// further right.
+void DrawLabelAt(const DrawTarget& target, platform::Colour colour, std::string_view text,
+                 float layoutX, int layoutY, int offset);
 // The title at priceBottom + 50, across the chart.
 void DrawTitle(const DrawTarget& target, std::string_view text);
+// The panel title at layout y (plus 50 is the caller's).
+void DrawTitleAt(const DrawTarget& target, std::string_view text, int layoutY);
 // The panel frame of the indicator panel with its height and grid mode.
 void DrawFrame(const DrawTarget& target, int height, int gridMode);
+// The panel frame with its bottom at `bottom` (layout y).
+void DrawFrameAt(const DrawTarget& target, int bottom, int height, int gridMode);
 // A scale value, left-aligned at the layout level, repeated along the chart in
 // the scale font.
 void DrawScale(const DrawTarget& target, platform::Colour colour, float value, int layoutY,
                bool decimals);
+
+template <class XOf>
+void DrawLineThrough(const DrawTarget& t, const platform::Pen& pen, const IndicatorLine& line,
+                     XOf xOf) {
+    if (!t.Draws() || line.firstBar < 0) return;
+    t.canvas->SelectPen(pen);
+    std::vector<platform::Point> run;
+    auto flush = [&] {
+        if (run.size() >= 2) t.canvas->Polyline(run);
+        run.clear();
+    };
+    const int n = static_cast<int>(line.valued.size());
+    for (int i = line.firstBar; i < n; ++i) {
+        if (!line.Has(i)) {
+            flush();
+            continue;
+        }
+        run.push_back(chart::LogicalPoint(xOf(i), line.YAt(i), t.geometry));
+    }
+    flush();
+}
 
 }  // namespace korvo::indicators

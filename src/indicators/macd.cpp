@@ -6,6 +6,7 @@
 #include "chart/panel_drawing.h"
 #include "data/calendar.h"
 #include "data/printf.h"
+#include "indicators/signal_records.h"
 
 namespace korvo::indicators {
 
@@ -91,26 +92,8 @@ std::string MacdSignalText(const data::PriceSeries& s, const chart::ChartGeometr
     std::string text = SignalHeader(kMacdHeader, s.title);
     if (s.barCount < 1) return text;
     text += IndicatorStartRecord(s.year[0], s.month[0], s.day[0], s.close[0], 0);
-    bool open = false;
-    for (int j = r.firstBar + r.signalPeriod; j < s.barCount; ++j) {
-        if (!r.macd.Has(j) || !r.signal.Has(j)) continue;
-        const auto at = static_cast<std::size_t>(j);
-        const int macdY = r.macd.YAt(j);
-        const int signalY = r.signal.YAt(j);
-        if (macdY < signalY && !open) {
-            text +=
-                IndicatorRecord(kRecordBuy, s.year[at], s.month[at], s.day[at], g.barX[at], j, 0);
-            open = true;
-        } else if (signalY <= macdY && open) {
-            text +=
-                IndicatorRecord(kRecordSell, s.year[at], s.month[at], s.day[at], g.barX[at], j, 1);
-            open = false;
-        }
-    }
-    const auto last = static_cast<std::size_t>(s.barCount - 1);
-    text += IndicatorRecord(kRecordEnd, s.year[last], s.month[last], s.day[last], g.barX[last],
-                            s.barCount - 1, open ? 1 : 0);
-    return text;
+    // A buy where the MACD rises above its signal line (a smaller y).
+    return text + CrossingRecords(s, g, r.signal, r.macd, r.firstBar + r.signalPeriod);
 }
 
 int DrawMacd(const DrawTarget& t, int shortPeriod, int longPeriod, int signalPeriod,

@@ -1,7 +1,8 @@
 // Drawing steps the trend and volume indicators share beyond the panel
 // contract: lines moved sideways by whole calendar slots (the Ichimoku spans
-// and the Shinohara belts), end labels set further right, and frames and
-// scales measured from a base other than the indicator panel's bottom.
+// and the Shinohara belts), end labels set further right, and rules across
+// the chart. Frames, titles and labels placed freely are the contract's
+// (indicator_line.h).
 #pragma once
 
 #include <string_view>
@@ -21,17 +22,6 @@ void DrawShiftedLine(const DrawTarget& target, const platform::Pen& pen, const I
 // the last valued bar's barX, and `offset` logical units further right.
 void DrawShiftedEndLabel(const DrawTarget& target, platform::Colour colour, std::string_view text,
                          const IndicatorLine& line, int shiftSlots, int offset);
-
-// A text by the end-label routine at layout (x, y), `offset` logical units
-// further right.
-void DrawLabelAt(const DrawTarget& target, platform::Colour colour, std::string_view text,
-                 float layoutX, int layoutY, int offset);
-
-// The panel frame with its bottom at `bottom` (layout y).
-void DrawFrameAt(const DrawTarget& target, int bottom, int height, int gridMode);
-
-// The panel title at layout y (plus 50 is the caller's).
-void DrawTitleAt(const DrawTarget& target, std::string_view text, int layoutY);
 
 // A straight rule across the chart at layout y.
 void DrawRule(const DrawTarget& target, const platform::Pen& pen, int layoutY);

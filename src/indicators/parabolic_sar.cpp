@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "chart/panel_drawing.h"
+#include "indicators/signal_records.h"
 
 namespace korvo::indicators {
 
@@ -130,15 +131,9 @@ std::string SarSignalText(const data::PriceSeries& s, const chart::ChartGeometry
     std::string text = SignalHeader(kSarHeader, s.title);
     if (s.barCount < 1) return text;
     text += IndicatorStartRecord(s.year[0], s.month[0], s.day[0], s.close[0], 0);
-    for (const SarSignal& signal : r.turns) {
-        const auto at = static_cast<std::size_t>(signal.bar);
-        text += IndicatorRecord(signal.kind, s.year[at], s.month[at], s.day[at], g.barX[at],
-                                signal.bar, signal.state);
-    }
-    const auto last = static_cast<std::size_t>(s.barCount - 1);
-    text += IndicatorRecord(kRecordEnd, s.year[last], s.month[last], s.day[last], g.barX[last],
-                            s.barCount - 1, r.finalLong ? 1 : 0);
-    return text;
+    for (const SarSignal& signal : r.turns)
+        text += BarRecord(s, g, signal.kind, signal.bar, signal.state);
+    return text + EndRecord(s, g, r.finalLong);
 }
 
 int DrawParabolicSar(const DrawTarget& t, int startLength, const SignalOutput& output) {

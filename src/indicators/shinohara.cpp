@@ -3,6 +3,7 @@
 #include "chart/panel_drawing.h"
 #include "data/printf.h"
 #include "indicators/overlay_drawing.h"
+#include "indicators/signal_records.h"
 
 namespace korvo::indicators {
 
@@ -134,21 +135,15 @@ std::string ShinoharaSignalText(const data::PriceSeries& s, const chart::ChartGe
             if (!(value < beltValue)) belowAll = false;
             if (value < beltValue) atOrAboveAll = false;
         }
-        const auto at = static_cast<std::size_t>(i);
         if (belowAll && !open) {
-            text +=
-                IndicatorRecord(kRecordBuy, s.year[at], s.month[at], s.day[at], g.barX[at], i, 0);
+            text += BarRecord(s, g, kRecordBuy, i, 0);
             open = true;
         } else if (atOrAboveAll && open) {
-            text +=
-                IndicatorRecord(kRecordSell, s.year[at], s.month[at], s.day[at], g.barX[at], i, 1);
+            text += BarRecord(s, g, kRecordSell, i, 1);
             open = false;
         }
     }
-    const auto last = static_cast<std::size_t>(s.barCount - 1);
-    text += IndicatorRecord(kRecordEnd, s.year[last], s.month[last], s.day[last], g.barX[last],
-                            s.barCount - 1, open ? 1 : 0);
-    return text;
+    return text + EndRecord(s, g, open);
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "chart/panel_drawing.h"
+#include "indicators/signal_records.h"
 
 namespace korvo::indicators {
 
@@ -73,25 +74,8 @@ std::string StochasticsSignalText(const data::PriceSeries& s, const chart::Chart
         SignalHeader(slow ? kStochasticsSlowHeader : kStochasticsFastHeader, s.title);
     if (s.barCount < 1) return text;
     text += IndicatorStartRecord(s.year[0], s.month[0], s.day[0], s.close[0], 0);
-    const IndicatorLine& x = slow ? r.sd : r.k;
-    bool open = false;
-    for (int j = r.period + 7; j < s.barCount; ++j) {
-        if (!x.Has(j) || !r.d.Has(j)) continue;
-        const auto at = static_cast<std::size_t>(j);
-        if (x.YAt(j) > r.d.YAt(j) && !open) {
-            text +=
-                IndicatorRecord(kRecordBuy, s.year[at], s.month[at], s.day[at], g.barX[at], j, 0);
-            open = true;
-        } else if (x.YAt(j) <= r.d.YAt(j) && open) {
-            text +=
-                IndicatorRecord(kRecordSell, s.year[at], s.month[at], s.day[at], g.barX[at], j, 1);
-            open = false;
-        }
-    }
-    const auto last = static_cast<std::size_t>(s.barCount - 1);
-    text += IndicatorRecord(kRecordEnd, s.year[last], s.month[last], s.day[last], g.barX[last],
-                            s.barCount - 1, open ? 1 : 0);
-    return text;
+    // A buy where %K (SD when slow) falls below %D on the chart (a larger y).
+    return text + CrossingRecords(s, g, slow ? r.sd : r.k, r.d, r.period + 7);
 }
 
 int DrawStochastics(const DrawTarget& t, int period, int mode, const SignalOutput& output) {

@@ -1,5 +1,6 @@
 #include "view/scroll.h"
 
+#include <cstdint>
 #include <cstdlib>
 
 namespace korvo::view {
@@ -21,6 +22,20 @@ int StepBack(int position, int step, int lowest) {
 
 int Direction(int pages) {
     return pages < 0 ? -1 : 1;
+}
+
+using StepRule = int (*)(int request, int position, int thumb, int pages, int extent);
+
+// One request under `step`: the scroll box moves, and where it lands, signed
+// by the direction, is the saved position the next render starts from.
+ScrollOutcome Scroll(StepRule step, std::int32_t& position, std::int32_t& saved, int request,
+                     int thumb, int pages, int extent) {
+    ScrollOutcome out;
+    out.oldPosition = position;
+    out.newPosition = step(request, out.oldPosition, thumb, pages, extent);
+    position = out.newPosition;
+    saved = Direction(pages) * out.newPosition;
+    return out;
 }
 
 }  // namespace
@@ -91,38 +106,29 @@ int StepAltChart(int request, int p, int thumb, int pages, int extent) {
 
 ScrollOutcome HorizontalScroll(ViewState& view, int request, int thumb, int pagesAcross,
                                int clientWidth) {
-    ScrollOutcome out;
-    out.oldPosition = view.scrollBarPosX;
-    out.newPosition = StepTimeAxis(request, out.oldPosition, thumb, pagesAcross, clientWidth);
+    ScrollOutcome out = Scroll(StepTimeAxis, view.scrollBarPosX, view.savedScrollX, request, thumb,
+                               pagesAcross, clientWidth);
     if (request == kScrollToEnd) {
         // As after new data: the render puts the newest bar at 80 % of the width.
         view.goToEndFlag = true;
         out.toEnd = true;
     }
-    view.scrollBarPosX = out.newPosition;
-    view.savedScrollX = Direction(pagesAcross) * out.newPosition;
     return out;
 }
 
 ScrollOutcome VerticalScroll(ViewState& view, int request, int thumb, int pagesDown,
                              int clientHeight) {
-    ScrollOutcome out;
+    ScrollOutcome out = Scroll(StepVertical, view.scrollBarPosY, view.savedScrollY, request, thumb,
+                               pagesDown, clientHeight);
     out.rangeMax = RangeEnd(pagesDown, clientHeight);
-    out.oldPosition = view.scrollBarPosY;
-    out.newPosition = StepVertical(request, out.oldPosition, thumb, pagesDown, clientHeight);
-    view.scrollBarPosY = out.newPosition;
-    view.savedScrollY = Direction(pagesDown) * out.newPosition;
     return out;
 }
 
 ScrollOutcome AltChartScroll(ViewState& view, int request, int thumb, int pagesAcross,
                              int clientWidth) {
-    ScrollOutcome out;
+    ScrollOutcome out = Scroll(StepAltChart, view.scrollBarPosX, view.savedScrollX, request, thumb,
+                               pagesAcross, clientWidth);
     out.rangeMax = RangeEnd(pagesAcross, clientWidth);
-    out.oldPosition = view.scrollBarPosX;
-    out.newPosition = StepAltChart(request, out.oldPosition, thumb, pagesAcross, clientWidth);
-    view.scrollBarPosX = out.newPosition;
-    view.savedScrollX = Direction(pagesAcross) * out.newPosition;
     return out;
 }
 

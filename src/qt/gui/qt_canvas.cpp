@@ -312,11 +312,11 @@ void QtCanvas::Rectangle(Rect r) {
     ++drawn_;
 }
 
-void QtCanvas::RoundRect(Rect r, int cornerWidth, int cornerHeight) {
+std::optional<QRect> QtCanvas::BeginFilledShape(Rect r) {
     const QRect d = DevRect(r);
     if (d.isEmpty() || Outside(d)) {
         ++skipped_;
-        return;
+        return std::nullopt;
     }
     ApplyClipAndRop();
     if (state_.pen.style == PenStyle::Null)
@@ -324,25 +324,22 @@ void QtCanvas::RoundRect(Rect r, int cornerWidth, int cornerHeight) {
     else
         ApplyPen();
     ApplyBrush(state_.brush);
+    return d.adjusted(0, 0, -1, -1);
+}
+
+void QtCanvas::RoundRect(Rect r, int cornerWidth, int cornerHeight) {
+    const std::optional<QRect> d = BeginFilledShape(r);
+    if (!d) return;
     const double rx = LengthToPixels(cornerWidth) / 2.0;
     const double ry = LengthToPixels(cornerHeight) / 2.0;
-    painter_.drawRoundedRect(d.adjusted(0, 0, -1, -1), rx, ry);
+    painter_.drawRoundedRect(*d, rx, ry);
     ++drawn_;
 }
 
 void QtCanvas::Ellipse(Rect r) {
-    const QRect d = DevRect(r);
-    if (d.isEmpty() || Outside(d)) {
-        ++skipped_;
-        return;
-    }
-    ApplyClipAndRop();
-    if (state_.pen.style == PenStyle::Null)
-        ApplyNoPen();
-    else
-        ApplyPen();
-    ApplyBrush(state_.brush);
-    painter_.drawEllipse(d.adjusted(0, 0, -1, -1));
+    const std::optional<QRect> d = BeginFilledShape(r);
+    if (!d) return;
+    painter_.drawEllipse(*d);
     ++drawn_;
 }
 

@@ -94,6 +94,10 @@ class QtCanvas : public platform::BasicCanvas {
     void ApplyBrush(const platform::Brush& brush);
     void ApplyNoBrush();
     void ApplyClipAndRop();
+    // For a shape outlined with the pen (none for a null pen) and filled with
+    // the brush: its device rectangle, inclusive, with clip, raster operation,
+    // pen and brush applied; nullopt, counted as skipped, when none of it shows.
+    std::optional<QRect> BeginFilledShape(platform::Rect r);
     const QtTextCache::FontEntry& CurrentFont();
     void ApplyFont();
     // Advance width of a text in the current font, in pixels.
