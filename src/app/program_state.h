@@ -8,6 +8,7 @@
 #include <string>
 
 #include "altcharts/alt_chart_settings.h"
+#include "altcharts/alt_chart_windows.h"
 #include "annotate/annotation_settings.h"
 #include "app/modeless.h"
 #include "chart/chart_geometry.h"
@@ -87,6 +88,7 @@ struct ProgramState {
     indicators::IndicatorParams indicators;
     annotate::AnnotationSettings annotation;
     altcharts::AltChartSettings altCharts;
+    altcharts::AltChartWindowFlags altChartWindows;
     data::ImportSettings import;
     ShellState shell;
 
