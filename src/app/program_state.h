@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "altcharts/alt_chart_modes.h"
 #include "altcharts/alt_chart_settings.h"
 #include "altcharts/alt_chart_windows.h"
 #include "annotate/annotation_settings.h"
@@ -89,6 +90,7 @@ struct ProgramState {
     annotate::AnnotationSettings annotation;
     altcharts::AltChartSettings altCharts;
     altcharts::AltChartWindowFlags altChartWindows;
+    altcharts::AltChartModes altChartModes;
     data::ImportSettings import;
     ShellState shell;
 
