@@ -71,7 +71,7 @@ class BrickBuilder {
         c_.runs.push_back(BrickRun{rising, i, number_, count, x_, y_});
         const Signal wanted = rising ? Signal::Buy : Signal::Sell;
         if (last_ != wanted) {
-            c_.signals.push_back(
+            c_.tradeSignals.push_back(
                 BrickSignal{rising, i, started_ && previousRose_ == rising ? 1 : 0});
             last_ = wanted;
         }
@@ -169,7 +169,7 @@ struct BrickPainter {
         c.SelectFont(o.smallFont);
         c.SetTextAlign(platform::HAlign::Left, platform::VAlign::Top);
         SignalList list(ToPixels(chart.baseLine));
-        for (const BrickSignal& signal : chart.signals) {
+        for (const BrickSignal& signal : chart.tradeSignals) {
             const auto at = static_cast<std::size_t>(signal.bar);
             c.SetTextColour(o.palettePen[signal.buy ? 3 : 6].colour);
             c.TextOut(signal.buy ? list.BuyAt() : list.SellAt(),
@@ -206,7 +206,7 @@ std::string BrickChartTitle(const BrickParams& params) {
 std::string BrickSignalText(const data::PriceSeries& s, const BrickChart& chart) {
     std::string text = indicators::SignalHeader(indicators::kBrickHeader, s.title);
     text += BrickRecord(s, indicators::kRecordStart, "%4.2f", 0, 0);
-    for (const BrickSignal& signal : chart.signals)
+    for (const BrickSignal& signal : chart.tradeSignals)
         text += BrickRecord(s, signal.buy ? indicators::kRecordBuy : indicators::kRecordSell,
                             "%9.2f", signal.bar, signal.state);
     return text +
@@ -240,7 +240,7 @@ AltChartOutcome DrawBrickChart(const AltChartTarget& t, AltChartSettings& settin
         return out;
     }
     out.result = kAltChartDrawn;
-    const std::int64_t rows = static_cast<std::int64_t>(chart.signals.size() + 1) / 2 / 7 + 1;
+    const std::int64_t rows = static_cast<std::int64_t>(chart.tradeSignals.size() + 1) / 2 / 7 + 1;
     out.pagesAcross = PagesFor(chart.rightX + 20, t.client.width);
     out.pagesDown = PagesFor(chart.baseLine + 60 + 30 * rows, t.client.height);
     if (!t.Draws()) return out;

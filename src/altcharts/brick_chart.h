@@ -54,7 +54,7 @@ struct BrickChart {
     float size = 0.0f;    // price units a brick stands for
     int brickHeight = 0;  // pixels
     std::vector<BrickRun> runs;
-    std::vector<BrickSignal> signals;
+    std::vector<BrickSignal> tradeSignals;
     bool lastBuy = false;  // the last signal written was a buy
     std::int64_t fallCount = 0;
     // The drawing moves the measured bricks down by `shift`, so the highest

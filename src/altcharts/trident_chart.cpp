@@ -113,7 +113,7 @@ class TridentBuilder {
     }
 
     void Record(bool buy, int pattern, int bar, float price, int state) {
-        c_.signals.push_back(TridentSignal{buy, pattern, bar, price, state});
+        c_.tradeSignals.push_back(TridentSignal{buy, pattern, bar, price, state});
         c_.holding = buy;
         lastSell_ = !buy;
     }
@@ -189,7 +189,7 @@ struct TridentPainter {
         c.SetTextAlign(platform::HAlign::Left, platform::VAlign::Top);
         c.SetTextColour(kListColour);
         SignalList list(chart.baseLine);
-        for (const TridentSignal& signal : chart.signals) {
+        for (const TridentSignal& signal : chart.tradeSignals) {
             const auto at = static_cast<std::size_t>(signal.bar);
             const char* format = IsWholePrice(signal.price) ? "%8.0f(%2d/%2d)" : "%6.2f(%2d/%2d)";
             c.TextOut(
@@ -221,7 +221,7 @@ TridentChart ComputeTridentChart(const std::vector<float>& closes, float loadMax
     chart.scale = static_cast<float>(client.height - 200) / (loadMaxHigh - loadMinLow);
     TridentBuilder builder(closes, loadMinLow, chart);
     builder.Run();
-    const std::int64_t rows = static_cast<std::int64_t>(chart.signals.size() + 1) / 2 / 7 + 1;
+    const std::int64_t rows = static_cast<std::int64_t>(chart.tradeSignals.size() + 1) / 2 / 7 + 1;
     chart.pagesAcross = client.width > 0 ? builder.LastX4() / client.width + 2 : 1;
     chart.pagesDown = std::max(client.height > 0 ? chart.baseLine / client.height + 1 : 1,
                                PagesFor(chart.baseLine + 60 + 30 * rows, client.height));
@@ -235,7 +235,7 @@ std::string TridentChartTitle(float loadMinLow) {
 std::string TridentSignalText(const data::PriceSeries& s, const TridentChart& chart) {
     std::string text = indicators::SignalHeader(indicators::kTridentHeader, s.title);
     text += TridentRecord(s, kRecordFormat, indicators::kRecordStart, 0, s.close[0], 0, 0);
-    for (const TridentSignal& signal : chart.signals)
+    for (const TridentSignal& signal : chart.tradeSignals)
         text += TridentRecord(s, signal.pattern == 4 ? kWideSellFormat : kRecordFormat,
                               signal.buy ? indicators::kRecordBuy : indicators::kRecordSell,
                               signal.bar, signal.price, signal.bar, signal.state);

@@ -38,7 +38,7 @@ struct TridentChart {
     float scale = 0.0f;
     int baseY = 0;
     std::vector<TridentBlock> blocks;
-    std::vector<TridentSignal> signals;
+    std::vector<TridentSignal> tradeSignals;
     bool holding = false;
     // The drawing's base line and the y of price 0 on it: y(p) = priceBase - trunc(p x scale).
     int baseLine = 0;

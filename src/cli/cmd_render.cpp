@@ -15,7 +15,9 @@
 #include "app/opening_screen.h"
 #include "app/program_state.h"
 #include "chart/chart.h"
+#include "cli/chart_window_commands.h"
 #include "cli/cli.h"
+#include "cli/gui_render.h"
 #include "cli/load_series.h"
 #include "data/data.h"
 #include "indicators/indicator_layers.h"
@@ -197,14 +199,6 @@ bool SetSwitches(const std::string& list, bool on, chart::ChartOptions& options,
     return true;
 }
 
-std::optional<Size> ParseSize(const std::string& text) {
-    int w = 0, h = 0;
-    char tail = 0;
-    if (std::sscanf(text.c_str(), "%dx%d%c", &w, &h, &tail) != 2) return std::nullopt;
-    if (w < 1 || h < 1 || w > 20000 || h > 20000) return std::nullopt;
-    return Size{w, h};
-}
-
 bool ParseFactors(const std::string& text, float& h, float& v) {
     char tail = 0;
     if (std::sscanf(text.c_str(), "%f,%f%c", &h, &v, &tail) != 2) return false;
@@ -341,15 +335,6 @@ void PaintInto(Canvas& canvas, CliContext& context, app::ProgramState& state,
     paint.outcome = chart::RenderChart(rc);
 }
 
-void EnsureGuiApplication() {
-    if (QGuiApplication::instance()) return;
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "korvo-cli";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication application(argc, argv);
-}
-
 bool PaintToFile(const std::string& path, CliContext& context, app::ProgramState& state,
                  const RenderOptions& o, bool autoFixOpen, Paint& paint,
                  platform::RecordingCanvas* recorder) {
@@ -414,6 +399,7 @@ void PrintReadOut(std::ostream& out, const Paint& p, const app::ProgramState& st
 }
 
 int RunRender(CliContext& context) {
+    if (context.Option("--chart")) return RunChartWindowRender(context);
     const auto& p = context.Args().positional;
     if (p.size() != 1) {
         context.Err() << "usage: korvo-cli render FILE.stk -o OUT.png|OUT.pdf [options]\n";
@@ -474,7 +460,7 @@ Command MakeRenderCommand() {
         "render FILE.stk [-o OUT.png|OUT.pdf] [--trace] [--plot-start YYYY-MM] [--settings "
         "korvo.ips] [--window WxH] [--screen WxH] [--size H,V] [--style candle|bar|line] "
         "[--scroll end|X,Y] [--indicator CODE] [--on SWITCH,...] [--off SWITCH,...] [--readout "
-        "X,Y]",
+        "X,Y] [--chart step|brick|trident [--labels N] [--percent P | --amount A]]",
         "load FILE as the program does and paint the chart once as the main window would, into "
         "a PNG or PDF of the client size (--window, default 1280x800; --screen is the display, "
         "default 1920x1080). Size factors come from --size, else from --settings, else 1,1; "
@@ -499,9 +485,15 @@ Command MakeRenderCommand() {
         "there) and the price text. Without "
         "--trace prints the geometry as 'name: value' lines; --trace prints instead every canvas "
         "call of the paint, one per line (kind, device coordinates, pen/brush/font, colour, "
-        "alignment, UTF-8 text, clip), and with no -o only traces",
+        "alignment, UTF-8 text, clip), and with no -o only traces. --chart step|brick|trident "
+        "paints instead one paint of that chart's window (client 740x600, the trident's "
+        "700x600, or --window) into a PNG, writing its signal file into --dir, with --scroll X,Y "
+        "its scroll position, --labels N its label choice (step 1 or 3, the others 1 to 4; "
+        "default as the window opens) and --percent P or --amount A as for signals; prints "
+        "result, chart, window, pagesAcross, pagesDown and brickFallCount",
         {"-o", "--plot-start", "--settings", "--window", "--screen", "--size", "--style",
-         "--scroll", "--indicator", "--on", "--off", "--readout"},
+         "--scroll", "--indicator", "--on", "--off", "--readout", "--chart", "--labels",
+         "--percent", "--amount"},
         {"--trace"},
         RunRender};
 }

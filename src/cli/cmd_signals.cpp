@@ -9,6 +9,7 @@
 
 #include "app/program_state.h"
 #include "chart/chart.h"
+#include "cli/chart_window_commands.h"
 #include "cli/cli.h"
 #include "cli/load_series.h"
 #include "cli/period_option.h"
@@ -24,6 +25,7 @@ namespace {
 int RunSignals(CliContext& context) {
     const auto& positional = context.Args().positional;
     const auto source = context.Option("--source");
+    if (source && IsChartSignalSource(*source)) return RunChartSignals(context, *source);
     if (positional.size() != 1 || !source ||
         (*source != "sto" && *source != "mac" && *source != "sar" && *source != "sno")) {
         context.Err() << "usage: korvo-cli signals FILE.stk --source sto|mac|sar|sno "
@@ -89,15 +91,18 @@ Command MakeSignalsCommand() {
     return Command{
         125,
         "signals",
-        "signals FILE.stk --source sto|mac|sar|sno [--slow|--fast] [--period P ...] [--settings "
-        "korvo.ips]",
+        "signals FILE.stk --source sto|mac|sar|sno|stp|brk|trd [--slow|--fast] [--period P ...] "
+        "[--percent P | --amount A] [--settings korvo.ips]",
         "load FILE, lay the chart out at 100 % and write the signal file of the slow (default) "
         "or fast stochastics (bs.sto), of the MACD (bs.mac), of the parabolic SAR (bs.sar) or "
         "of the Shinohara ratio (bs.sno, at least 80 bars) into --dir as the chart does, then "
         "print it (converted to UTF-8, with a final newline the file does not have). --period "
         "gives the stochastics period, the MACD's short, long and signal periods, or the SAR's "
-        "start length; the others come from --settings or the standard parameter table",
-        {"--source", "--period", "--settings"},
+        "start length; the others come from --settings or the standard parameter table. stp, brk "
+        "and trd write bs.stp, bs.brk or bs.trd of the step, brick or trident chart as their "
+        "windows do; --percent P sets the reversal or brick percentage, --amount A a fixed "
+        "amount instead (default: the percentage of --settings, else 3)",
+        {"--source", "--period", "--settings", "--percent", "--amount"},
         {"--slow", "--fast"},
         RunSignals};
 }

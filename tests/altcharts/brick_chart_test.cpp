@@ -144,7 +144,7 @@ TEST(BrickChart, FirstRunSignalsEitherWayAndRepeatsWriteNothing) {
     for (const Case& c : cases) {
         const BrickChart chart = Compute(c.closes, Fixed(10));
         std::vector<bool> buys;
-        for (const BrickSignal& s : chart.signals) {
+        for (const BrickSignal& s : chart.tradeSignals) {
             buys.push_back(s.buy);
             EXPECT_EQ(s.state, 0);
         }

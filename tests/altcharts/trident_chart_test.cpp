@@ -149,12 +149,12 @@ TEST(TridentChart, EightStrictOrderingsAndTheirSignals) {
         // The two opening blocks each take the colour of their own direction.
         EXPECT_EQ(chart.blocks[0].rising, c.closes[1] > c.closes[0]) << c.pattern;
         EXPECT_EQ(chart.blocks[1].rising, c.closes[2] > c.closes[1]) << c.pattern;
-        ASSERT_EQ(chart.signals.size(), c.signal == 0 ? 0u : 1u) << c.pattern;
+        ASSERT_EQ(chart.tradeSignals.size(), c.signal == 0 ? 0u : 1u) << c.pattern;
         if (c.signal == 0) continue;
-        EXPECT_EQ(chart.signals[0].buy, c.signal == 6);
-        EXPECT_EQ(chart.signals[0].bar, c.bar);
-        EXPECT_EQ(chart.signals[0].price, c.price);
-        EXPECT_EQ(chart.signals[0].state, 0);
+        EXPECT_EQ(chart.tradeSignals[0].buy, c.signal == 6);
+        EXPECT_EQ(chart.tradeSignals[0].bar, c.bar);
+        EXPECT_EQ(chart.tradeSignals[0].price, c.price);
+        EXPECT_EQ(chart.tradeSignals[0].state, 0);
     }
 }
 
