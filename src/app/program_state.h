@@ -18,6 +18,7 @@
 #include "data/price_series.h"
 #include "indicators/indicator_params.h"
 #include "indicators/signal_files.h"
+#include "lists/lists_state.h"
 #include "platform/clock.h"
 #include "view/colours.h"
 #include "view/drawing_objects.h"
@@ -91,6 +92,7 @@ struct ProgramState {
     altcharts::AltChartWindowFlags altChartWindows;
     data::ImportSettings import;
     ShellState shell;
+    lists::ListsState lists;
 
     // Where the work files and the settings file live.
     std::filesystem::path startDirectory;
