@@ -87,6 +87,15 @@ enum CommandId : int {
     // Options without a menu item.
     kCmdStepMeasure = 738,
     kCmdAlwaysChecked = 930,
+    // The portfolios: their pickers, the scans and the scan pop-up's two items.
+    kCmdPortfolio1 = 7380,
+    kCmdPortfolio2 = 7381,
+    kCmdPortfolio3 = 7382,
+    kCmdScan1 = 7391,
+    kCmdScanNext = 7392,
+    kCmdScanPrevious = 7393,
+    kCmdScan2 = 7398,
+    kCmdScan3 = 7399,
 };
 
 }  // namespace korvo::app

@@ -166,6 +166,15 @@ const std::map<int, MainController::Handler>& MainController::Handlers() {
         t[kCmdMovingAverageParams] = {&MainController::OnMovingAverageParams};
         t[kCmdParameterTable] = {&MainController::OnParameterTable};
         t[kCmdRci] = {&MainController::OnRci};
+        for (int id : {kCmdPortfolio1, kCmdPortfolio2, kCmdPortfolio3})
+            t[id] = {&MainController::OnPortfolio};
+        for (int id : {kCmdScan1, kCmdScan2, kCmdScan3})
+            t[id] = {&MainController::OnScanStart};
+        t[kCmdScanNext] = {&MainController::OnScanStep};
+        t[kCmdScanPrevious] = {&MainController::OnScanStep};
+        t[kCmdGroupFile] = {&MainController::OnGroupFile};
+        t[kCmdMultiChart] = {&MainController::OnMultiChart};
+        t[kCmdListTable] = {&MainController::OnListTable};
         return t;
     }();
     return table;
@@ -360,14 +369,17 @@ void MainController::ApplyEffects(data::DataEffects& e) {
     if (e.resetHorizontalZoom) state_.view.horizontalScale = 1.0f;
     if (e.leavePlotStartMode) LeavePlotStartMode();
     if (e.leaveMultiChart) {
+        // A file opened on its own starts as candlesticks; the marks stay as they are.
+        state_.chart.barStyle = 0;
         if (shell.multiChartMode) {
+            // Except on the chart menu coming back: its marks tell the style drawn.
+            state_.chart.candlestick = true;
+            state_.chart.lineCompanion = false;
             SwitchMenu(kChartMenuName);
             shell.multiChartMode = false;
         }
         state_.chart.multiChart = false;
         state_.chart.overlap = false;
-        // A file opened on its own starts as candlesticks; the marks stay as they are.
-        state_.chart.barStyle = 0;
     }
     if (e.reloadRequested) shell.needsReload = true;
     if (e.showChart) {
@@ -855,6 +867,7 @@ void MainController::PaintChart(platform::Canvas& canvas) {
     rc.autoFixOpen = state_.dataState.autoFixOpen;
     rc.plotStartMode = state_.dataState.plotStartMode;
     rc.makerNotice = kOpeningNotice;
+    SetUpMultiChartPages(rc);
     lastRender_ = chart::RenderChart(rc);
     if (lastRender_.result == chart::kRenderAskDisplayStart) {
         // A repaint asked for inside the paint would be lost with it.
@@ -874,6 +887,7 @@ void MainController::PaintChart(platform::Canvas& canvas) {
         state_.view.scrollBarPosX = state_.geometry.scrollX;
         state_.view.scrollBarPosY = state_.geometry.scrollY;
     }
+    ShowScanPopupIfAsked();
 }
 
 bool MainController::ReloadForPaint() {

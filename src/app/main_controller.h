@@ -151,6 +151,20 @@ class MainController {
     bool OnScale(int id);
     bool OnDisplayStart(int id);
     bool OnPlotStart(int id);
+    // Portfolios, scan, multi-chart and the data list (list_commands.cpp).
+    bool OnPortfolio(int id);
+    bool OnScanStart(int id);
+    bool OnScanStep(int id);
+    bool OnGroupFile(int id);
+    bool OnMultiChart(int id);
+    bool OnListTable(int id);
+    // Opens a data file chosen from a list as the open command would.
+    bool OpenListedFile(const std::string& path);
+    // The multi-chart pages the renderer loads file by file.
+    void SetUpMultiChartPages(chart::RenderContext& context);
+    int LoadMultiChartPage(int k);
+    // The scan pop-up after a paint that a scan step or a click asked for.
+    void ShowScanPopupIfAsked();
 
     ProgramState& state_;
     MainView& view_;

@@ -14,6 +14,10 @@
 #include "indicators/momentum_param_dialog.h"
 #include "indicators/parameter_table_dialog.h"
 #include "indicators/rci_param_dialog.h"
+#include "lists/data_list.h"
+#include "lists/group_file_dialog.h"
+#include "lists/multi_chart_dialog.h"
+#include "lists/portfolio_picker.h"
 #include "platform/canvas.h"
 #include "view/custom_size_dialog.h"
 #include "view/display_start_dialog.h"
@@ -71,6 +75,31 @@ class MainView {
         (void)dialog;
         return false;
     }
+
+    // The group file editor, the portfolio picker and the multi-chart
+    // selection; true when closed with OK.
+    virtual bool RunGroupFileDialog(lists::GroupFileDialog& dialog) {
+        (void)dialog;
+        return false;
+    }
+    virtual bool RunPortfolioPicker(lists::PortfolioPicker& dialog) {
+        (void)dialog;
+        return false;
+    }
+    virtual bool RunMultiChartDialog(lists::MultiChartDialog& dialog) {
+        (void)dialog;
+        return false;
+    }
+    // Opens the data list window with this table beside the main window and
+    // returns its handle (0 when it cannot). It reports its closing as the
+    // other modeless windows do.
+    virtual int OpenDataList(const lists::DataListText& list) {
+        (void)list;
+        return 0;
+    }
+    // The scan pop-up menu with "▲" (command 7393) and "▼" (7392) at a client
+    // point; the item chosen comes back as a command.
+    virtual void ShowScanPopup(platform::Point at) { (void)at; }
 
     // Opens a modeless window beside the main window and returns its handle
     // (never 0). The window reports its closing with MainController::ModelessClosed.

@@ -19,6 +19,7 @@
 #include "data/price_series.h"
 #include "indicators/indicator_params.h"
 #include "indicators/signal_files.h"
+#include "lists/lists_state.h"
 #include "platform/clock.h"
 #include "view/colours.h"
 #include "view/drawing_objects.h"
@@ -93,6 +94,7 @@ struct ProgramState {
     altcharts::AltChartModes altChartModes;
     data::ImportSettings import;
     ShellState shell;
+    lists::ListsState lists;
 
     // Where the work files and the settings file live.
     std::filesystem::path startDirectory;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/program_state.h"
+#include "platform/path_word.h"
 
 namespace korvo::app {
 
@@ -42,10 +43,8 @@ struct SettingsField {
 // Every named field in file order (reserved fields left out).
 std::vector<SettingsField> DescribeSettings(const ProgramState& state);
 
-// Paths travel as single words: blanks, other whitespace and '%' are written as
-// %20, %09, ... and %25, so a path can never shift the fields after it. Works on
-// CP932 bytes and steps over double-byte characters.
-std::string EncodePathWord(std::string_view cp932);
-std::string DecodePathWord(std::string_view word);
+// Paths travel as single words (see platform/path_word.h).
+using platform::DecodePathWord;
+using platform::EncodePathWord;
 
 }  // namespace korvo::app

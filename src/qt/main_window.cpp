@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -14,13 +15,18 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include "app/command_ids.h"
 #include "app/menu_resource.h"
 #include "app/program_identity.h"
 #include "data/progress_bar.h"
+#include "qt/data_list_window.h"
 #include "qt/dialogs/custom_size_dialog.h"
 #include "qt/dialogs/display_start_dialog.h"
+#include "qt/dialogs/group_file_dialog.h"
 #include "qt/dialogs/momentum_param_dialog.h"
+#include "qt/dialogs/multi_chart_dialog.h"
 #include "qt/dialogs/parameter_table_dialog.h"
+#include "qt/dialogs/portfolio_picker_dialog.h"
 #include "qt/dialogs/rci_param_dialog.h"
 #include "qt/dialogs/scale_dialog.h"
 #include "qt/gui/qt_canvas.h"
@@ -408,6 +414,39 @@ bool MainWindow::RunRciParamDialog(indicators::RciParamDialog& dialog) {
     return window.exec() == QDialog::Accepted;
 }
 
+bool MainWindow::RunGroupFileDialog(lists::GroupFileDialog& dialog) {
+    GroupFileQDialog window(dialog, this);
+    return window.exec() == QDialog::Accepted;
+}
+
+bool MainWindow::RunPortfolioPicker(lists::PortfolioPicker& dialog) {
+    PortfolioPickerQDialog window(dialog, this);
+    return window.exec() == QDialog::Accepted;
+}
+
+bool MainWindow::RunMultiChartDialog(lists::MultiChartDialog& dialog) {
+    MultiChartQDialog window(dialog, this);
+    return window.exec() == QDialog::Accepted;
+}
+
+void MainWindow::ShowScanPopup(platform::Point at) {
+    if (scanPopup_) scanPopup_->close();
+    auto* menu = new QMenu(this);
+    menu->setObjectName("scanPopup");
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const auto& [id, label] :
+         {std::pair{app::kCmdScanPrevious, "▲"}, std::pair{app::kCmdScanNext, "▼"}}) {
+        QAction* action = menu->addAction(QString::fromUtf8(label));
+        action->setObjectName(QString::number(id));
+        const int command = id;
+        connect(action, &QAction::triggered, this,
+                [this, command] { controller_->Command(command); });
+    }
+    scanPopup_ = menu;
+    // Kept on the screen by the menu itself, as near the top right as it fits.
+    menu->popup(surface_->mapToGlobal(QPoint(at.x, at.y)));
+}
+
 void MainWindow::CaptureMouse(bool capture) {
     if (capture)
         surface_->grabMouse();
@@ -422,6 +461,18 @@ int MainWindow::OpenModeless(app::ModelessKind kind) {
     const int handle = nextHandle_++;
     auto* window = new HintWindow(*hints_, state_.shell.hintTopic, this);
     connect(window, &HintWindow::closed, this, [this, handle] {
+        modeless_.erase(handle);
+        controller_->ModelessClosed(handle);
+    });
+    modeless_[handle] = window;
+    window->show();
+    return handle;
+}
+
+int MainWindow::OpenDataList(const lists::DataListText& list) {
+    const int handle = nextHandle_++;
+    auto* window = new DataListQWindow(list, this);
+    connect(window, &DataListQWindow::closed, this, [this, handle] {
         modeless_.erase(handle);
         controller_->ModelessClosed(handle);
     });

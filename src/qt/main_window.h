@@ -24,6 +24,7 @@
 #include "platform/prompts.h"
 #include "qt/gui/qt_canvas.h"
 
+class QMenu;
 class QScrollBar;
 
 namespace korvo::qt {
@@ -79,6 +80,11 @@ class MainWindow : public QMainWindow, public app::MainView {
     bool RunMomentumParamDialog(indicators::MomentumParamDialog& dialog) override;
     bool RunParameterTableDialog(indicators::ParameterTableDialog& dialog) override;
     bool RunRciParamDialog(indicators::RciParamDialog& dialog) override;
+    bool RunGroupFileDialog(lists::GroupFileDialog& dialog) override;
+    bool RunPortfolioPicker(lists::PortfolioPicker& dialog) override;
+    bool RunMultiChartDialog(lists::MultiChartDialog& dialog) override;
+    int OpenDataList(const lists::DataListText& list) override;
+    void ShowScanPopup(platform::Point at) override;
     int OpenModeless(app::ModelessKind kind) override;
     void CloseModeless(int handle) override;
     platform::Size ClientSize() const override;
@@ -113,6 +119,8 @@ class MainWindow : public QMainWindow, public app::MainView {
     QtTextCache textCache_;
     QCursor lineCursor_;
     std::map<int, QPointer<QWidget>> modeless_;
+    // The scan pop-up last shown; a new one replaces it.
+    QPointer<QMenu> scanPopup_;
     int nextHandle_ = 1;
     // Wheel turns not yet amounting to a whole step (eighths of a degree).
     int wheelRemainder_ = 0;

@@ -65,6 +65,24 @@ class FakeView : public app::MainView {
         return rciDialog && rciDialog(dialog);
     }
 
+    bool RunGroupFileDialog(lists::GroupFileDialog& dialog) override {
+        ++dialogsRun;
+        return groupFileDialog && groupFileDialog(dialog);
+    }
+    bool RunPortfolioPicker(lists::PortfolioPicker& dialog) override {
+        ++dialogsRun;
+        return portfolioPicker && portfolioPicker(dialog);
+    }
+    bool RunMultiChartDialog(lists::MultiChartDialog& dialog) override {
+        ++dialogsRun;
+        return multiChartDialog && multiChartDialog(dialog);
+    }
+    int OpenDataList(const lists::DataListText& list) override {
+        dataLists.push_back(list);
+        return nextHandle++;
+    }
+    void ShowScanPopup(platform::Point at) override { scanPopups.push_back(at); }
+
     bool Checked(int id) const {
         const auto it = checked.find(id);
         return it != checked.end() && it->second;
@@ -77,7 +95,12 @@ class FakeView : public app::MainView {
     std::function<bool(indicators::MomentumParamDialog&)> momentumDialog;
     std::function<bool(indicators::ParameterTableDialog&)> parameterTableDialog;
     std::function<bool(indicators::RciParamDialog&)> rciDialog;
+    std::function<bool(lists::GroupFileDialog&)> groupFileDialog;
+    std::function<bool(lists::PortfolioPicker&)> portfolioPicker;
+    std::function<bool(lists::MultiChartDialog&)> multiChartDialog;
     int dialogsRun = 0;
+    std::vector<lists::DataListText> dataLists;
+    std::vector<platform::Point> scanPopups;
 
     std::vector<bool> invalidations;
     std::vector<std::string> menus;
