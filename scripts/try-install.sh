@@ -74,7 +74,8 @@ case $mode in
     command -v import >/dev/null || { echo "try-install: --screenshot needs ImageMagick's import." >&2; exit 1; }
     export program folder shot
     xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-      cd "$folder" && "$program" & pid=$!
+      cd "$folder" || exit 1
+      "$program" & pid=$!
       sleep 8
       import -window root "$shot"
       kill "$pid"; wait "$pid" 2>/dev/null || true'
