@@ -8,10 +8,10 @@ namespace korvo::setup {
 
 // A message with its one "%s" replaced by `value`.
 inline std::string FillIn(const char* format, const std::string& value) {
-    std::string text = format;
+    const std::string text = format;
     const auto at = text.find("%s");
-    if (at != std::string::npos) text.replace(at, 2, value);
-    return text;
+    if (at == std::string::npos) return text;
+    return text.substr(0, at) + value + text.substr(at + 2);
 }
 
 inline constexpr const char* kMakerName = "Korvo Software Works";

@@ -75,7 +75,9 @@ TEST_F(InstallFilesTest, AnExistingFolderIsReusedAndEveryArchiveExpandedAndDelet
 TEST_F(InstallFilesTest, ProgramsBecomeRunnableAndOtherFilesDoNot) {
     PlaceStandardSet(kStandardList);
     PlaceArchive("uninstal_", "#!/bin/sh\nexit 0\n");
-    Place("files80.dld", std::string(kStandardList).replace(0, 1, "4") + "uninstal_ uninstal\n");
+    Place(
+        "files80.dld",
+        "4\nkorvo_ korvo\nkorvo.ips_ korvo.ips\nManual_m.htm_ Manual_m.htm\nuninstal_ uninstal\n");
     ASSERT_EQ(Install(), 1);
     const auto runnable = [&](const char* name) {
         return (fs::status(folder_ / name).permissions() & fs::perms::owner_exec) !=

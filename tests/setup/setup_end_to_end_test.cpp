@@ -22,7 +22,10 @@ int ExitCodeOf(const std::string& command) {
 }
 
 std::string Quoted(const fs::path& path) {
-    return "'" + path.string() + "'";
+    std::string quoted(1, '\'');
+    quoted += path.string();
+    quoted += '\'';
+    return quoted;
 }
 
 // The value of a key of a desktop entry, with a quoted single argument unquoted.
