@@ -113,9 +113,7 @@ std::string DirectoryEntryText(std::string_view groupName) {
 }
 
 std::string MergedMenuText(std::string_view groupName) {
-    return "<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
-           " \"http://www.freedesktop.org/standards/menu-spec/1.0/menu.dtd\">\n"
-           "<Menu>\n"
+    return "<Menu>\n"
            "  <Name>Applications</Name>\n"
            "  <Menu>\n"
            "    <Name>" +
