@@ -17,6 +17,7 @@
 #include "chart/chart.h"
 #include "cli/cli.h"
 #include "cli/load_series.h"
+#include "cli/multi_chart_run.h"
 #include "data/data.h"
 #include "indicators/indicator_layers.h"
 #include "platform/recording_canvas.h"
@@ -225,6 +226,8 @@ struct RenderOptions {
     bool trace = false;
     // A client point whose price read-out is printed after the paint.
     std::optional<Point> readout;
+    // The pages of a multi-chart (--multi).
+    chart::MultiChartPages multi;
 };
 
 // Reads the options; an error text when one is bad.
@@ -338,6 +341,7 @@ void PaintInto(Canvas& canvas, CliContext& context, app::ProgramState& state,
     rc.verticalFactor = state.view.verticalScale;
     rc.autoFixOpen = autoFixOpen;
     rc.makerNotice = app::kOpeningNotice;
+    rc.multi = o.multi;
     paint.outcome = chart::RenderChart(rc);
 }
 
@@ -415,8 +419,10 @@ void PrintReadOut(std::ostream& out, const Paint& p, const app::ProgramState& st
 
 int RunRender(CliContext& context) {
     const auto& p = context.Args().positional;
-    if (p.size() != 1) {
-        context.Err() << "usage: korvo-cli render FILE.stk -o OUT.png|OUT.pdf [options]\n";
+    const auto multiFiles = context.Option("--multi");
+    if (p.size() != (multiFiles ? 0u : 1u)) {
+        context.Err() << "usage: korvo-cli render FILE.stk|--multi F1,F2[,F3] -o "
+                         "OUT.png|OUT.pdf [options]\n";
         return 2;
     }
     auto state = std::make_unique<app::ProgramState>();
@@ -427,14 +433,26 @@ int RunRender(CliContext& context) {
         context.Err() << "korvo-cli: " << *problem << "\n";
         return 2;
     }
+    if (multiFiles) {
+        if (const auto problem =
+                MultiChartRun::Read(*multiFiles, context.Flag("--overlap"), *state)) {
+            context.Err() << "korvo-cli: " << *problem << "\n";
+            return 2;
+        }
+    }
     // The load the paint handler runs before it draws.
     data::DataState dataState;
     data::DataEffects effects;
-    LoadSeries(context, p[0], state->series, dataState, effects);
+    MultiChartRun multi(context, *state);
+    if (multiFiles)
+        multi.LoadFirst(dataState);
+    else
+        LoadSeries(context, p[0], state->series, dataState, effects);
     state->view.horizontalScale = o.horizontal;
     state->view.verticalScale = o.vertical;
     // A weekly or monthly file is shown at full width unless a size was asked for.
     if (effects.resetHorizontalZoom && !o.sizeGiven) state->view.horizontalScale = 1.0f;
+    if (multiFiles) multi.ApplyModes(context.Flag("--overlap"), o.sizeGiven);
     state->view.fontVerticalScale = std::min(state->view.verticalScale, 1.0f);
     view::RebuildPensAndBrushes(state->drawing, state->colours);
     view::RebuildFonts(state->drawing, state->view.horizontalScale, state->view.fontVerticalScale);
@@ -443,6 +461,12 @@ int RunRender(CliContext& context) {
     if (!o.scrollToEnd) {
         state->view.savedScrollX = o.scrollX;
         state->view.savedScrollY = o.scrollY;
+    }
+    if (multiFiles) {
+        // The overlap draws lines whatever --style says.
+        if (state->chart.overlap) state->chart.barStyle = chart::kStyleLine;
+        if (o.scrollToEnd) multi.ScrollToNewestOfFirst(o.window, o.screen);
+        o.multi = multi.Pages();
     }
 
     Paint paint;
@@ -461,6 +485,7 @@ int RunRender(CliContext& context) {
             context.Out() << platform::FormatCall(call) << "\n";
     } else {
         PrintOutcome(context.Out(), paint, *state);
+        multi.PrintPages(context.Out());
     }
     if (o.readout && paint.outcome.result == chart::kRenderDrawn)
         PrintReadOut(context.Out(), paint, *state, *o.readout);
@@ -471,7 +496,8 @@ Command MakeRenderCommand() {
     return Command{
         110,
         "render",
-        "render FILE.stk [-o OUT.png|OUT.pdf] [--trace] [--plot-start YYYY-MM] [--settings "
+        "render FILE.stk|--multi F1,F2[,F3] [--overlap] [-o OUT.png|OUT.pdf] [--trace] "
+        "[--plot-start YYYY-MM] [--settings "
         "korvo.ips] [--window WxH] [--screen WxH] [--size H,V] [--style candle|bar|line] "
         "[--scroll end|X,Y] [--indicator CODE] [--on SWITCH,...] [--off SWITCH,...] [--readout "
         "X,Y]",
@@ -499,10 +525,14 @@ Command MakeRenderCommand() {
         "there) and the price text. Without "
         "--trace prints the geometry as 'name: value' lines; --trace prints instead every canvas "
         "call of the paint, one per line (kind, device coordinates, pen/brush/font, colour, "
-        "alignment, UTF-8 text, clip), and with no -o only traces",
+        "alignment, UTF-8 text, clip), and with no -o only traces. --multi draws instead the "
+        "multi-chart of up to three files as the window does after ﾏﾙﾁ（多重） ﾁｬｰﾄ (half "
+        "height; --overlap superimposes them as lines at 150 %; --size overrides), with "
+        "--scroll end placing the first file's newest bar at 80 %, and prints after the "
+        "geometry, per chart, page: N, file: PATH and barCount: N",
         {"-o", "--plot-start", "--settings", "--window", "--screen", "--size", "--style",
-         "--scroll", "--indicator", "--on", "--off", "--readout"},
-        {"--trace"},
+         "--scroll", "--indicator", "--on", "--off", "--readout", "--multi"},
+        {"--trace", "--overlap"},
         RunRender};
 }
 
