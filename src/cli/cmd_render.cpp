@@ -19,6 +19,7 @@
 #include "cli/cli.h"
 #include "cli/gui_render.h"
 #include "cli/load_series.h"
+#include "cli/multi_chart_run.h"
 #include "data/data.h"
 #include "indicators/indicator_layers.h"
 #include "platform/recording_canvas.h"
@@ -219,6 +220,8 @@ struct RenderOptions {
     bool trace = false;
     // A client point whose price read-out is printed after the paint.
     std::optional<Point> readout;
+    // The pages of a multi-chart (--multi).
+    chart::MultiChartPages multi;
 };
 
 // Reads the options; an error text when one is bad.
@@ -332,6 +335,7 @@ void PaintInto(Canvas& canvas, CliContext& context, app::ProgramState& state,
     rc.verticalFactor = state.view.verticalScale;
     rc.autoFixOpen = autoFixOpen;
     rc.makerNotice = app::kOpeningNotice;
+    rc.multi = o.multi;
     paint.outcome = chart::RenderChart(rc);
 }
 
@@ -401,8 +405,10 @@ void PrintReadOut(std::ostream& out, const Paint& p, const app::ProgramState& st
 int RunRender(CliContext& context) {
     if (context.Option("--chart")) return RunChartWindowRender(context);
     const auto& p = context.Args().positional;
-    if (p.size() != 1) {
-        context.Err() << "usage: korvo-cli render FILE.stk -o OUT.png|OUT.pdf [options]\n";
+    const auto multiFiles = context.Option("--multi");
+    if (p.size() != (multiFiles ? 0u : 1u)) {
+        context.Err() << "usage: korvo-cli render FILE.stk|--multi F1,F2[,F3] -o "
+                         "OUT.png|OUT.pdf [options]\n";
         return 2;
     }
     auto state = std::make_unique<app::ProgramState>();
@@ -413,14 +419,26 @@ int RunRender(CliContext& context) {
         context.Err() << "korvo-cli: " << *problem << "\n";
         return 2;
     }
+    if (multiFiles) {
+        if (const auto problem =
+                MultiChartRun::Read(*multiFiles, context.Flag("--overlap"), *state)) {
+            context.Err() << "korvo-cli: " << *problem << "\n";
+            return 2;
+        }
+    }
     // The load the paint handler runs before it draws.
     data::DataState dataState;
     data::DataEffects effects;
-    LoadSeries(context, p[0], state->series, dataState, effects);
+    MultiChartRun multi(context, *state);
+    if (multiFiles)
+        multi.LoadFirst(dataState);
+    else
+        LoadSeries(context, p[0], state->series, dataState, effects);
     state->view.horizontalScale = o.horizontal;
     state->view.verticalScale = o.vertical;
     // A weekly or monthly file is shown at full width unless a size was asked for.
     if (effects.resetHorizontalZoom && !o.sizeGiven) state->view.horizontalScale = 1.0f;
+    if (multiFiles) multi.ApplyModes(context.Flag("--overlap"), o.sizeGiven);
     state->view.fontVerticalScale = std::min(state->view.verticalScale, 1.0f);
     view::RebuildPensAndBrushes(state->drawing, state->colours);
     view::RebuildFonts(state->drawing, state->view.horizontalScale, state->view.fontVerticalScale);
@@ -429,6 +447,12 @@ int RunRender(CliContext& context) {
     if (!o.scrollToEnd) {
         state->view.savedScrollX = o.scrollX;
         state->view.savedScrollY = o.scrollY;
+    }
+    if (multiFiles) {
+        // The overlap draws lines whatever --style says.
+        if (state->chart.overlap) state->chart.barStyle = chart::kStyleLine;
+        if (o.scrollToEnd) multi.ScrollToNewestOfFirst(o.window, o.screen);
+        o.multi = multi.Pages();
     }
 
     Paint paint;
@@ -447,6 +471,7 @@ int RunRender(CliContext& context) {
             context.Out() << platform::FormatCall(call) << "\n";
     } else {
         PrintOutcome(context.Out(), paint, *state);
+        multi.PrintPages(context.Out());
     }
     if (o.readout && paint.outcome.result == chart::kRenderDrawn)
         PrintReadOut(context.Out(), paint, *state, *o.readout);
@@ -457,7 +482,8 @@ Command MakeRenderCommand() {
     return Command{
         110,
         "render",
-        "render FILE.stk [-o OUT.png|OUT.pdf] [--trace] [--plot-start YYYY-MM] [--settings "
+        "render FILE.stk|--multi F1,F2[,F3] [--overlap] [-o OUT.png|OUT.pdf] [--trace] "
+        "[--plot-start YYYY-MM] [--settings "
         "korvo.ips] [--window WxH] [--screen WxH] [--size H,V] [--style candle|bar|line] "
         "[--scroll end|X,Y] [--indicator CODE] [--on SWITCH,...] [--off SWITCH,...] [--readout "
         "X,Y] [--chart step|brick|trident [--labels N] [--percent P | --amount A]]",
@@ -490,11 +516,16 @@ Command MakeRenderCommand() {
         "700x600, or --window) into a PNG, writing its signal file into --dir, with --scroll X,Y "
         "its scroll position, --labels N its label choice (step 1 or 3, the others 1 to 4; "
         "default as the window opens) and --percent P or --amount A as for signals; prints "
-        "result, chart, window, pagesAcross, pagesDown and brickFallCount",
+        "result, chart, window, pagesAcross, pagesDown and brickFallCount. --multi draws instead "
+        "the "
+        "multi-chart of up to three files as the window does after ﾏﾙﾁ（多重） ﾁｬｰﾄ (half "
+        "height; --overlap superimposes them as lines at 150 %; --size overrides), with "
+        "--scroll end placing the first file's newest bar at 80 %, and prints after the "
+        "geometry, per chart, page: N, file: PATH and barCount: N",
         {"-o", "--plot-start", "--settings", "--window", "--screen", "--size", "--style",
          "--scroll", "--indicator", "--on", "--off", "--readout", "--chart", "--labels",
-         "--percent", "--amount"},
-        {"--trace"},
+         "--percent", "--amount", "--multi"},
+        {"--trace", "--overlap"},
         RunRender};
 }
 

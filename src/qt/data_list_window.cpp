@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -32,8 +33,11 @@ DataListQWindow::DataListQWindow(const lists::DataListText& list, QWidget* paren
     table->setMinimumSize(860, 480);
     grid->addWidget(table, 1, 0, 1, 2);
     const OkCancel buttons = NewOkCancel(*this);
-    grid->addWidget(buttons.ok, 2, 0, Qt::AlignRight);
-    grid->addWidget(buttons.cancel, 2, 1);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(buttons.ok);
+    row->addWidget(buttons.cancel);
+    grid->addLayout(row, 2, 0, 1, 2);
 }
 
 void DataListQWindow::done(int result) {

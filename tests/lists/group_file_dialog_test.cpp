@@ -49,7 +49,7 @@ TEST_F(GroupFileDialogTest, ARowWithOnlyOneItemStopsTheSaveAndWritesNothing) {
         {"path without code", {"", "/d/x.stk"}, "2 行目　/d/x.stk 銘柄コードが未記入です！"},
         {"item too long",
          {std::string(64, 'C'), "/d/x.stk"},
-         "2 行目　" + std::string(64, 'C') + " 文字数が多すぎます！"},
+         std::string("2 行目　").append(64, 'C').append(" 文字数が多すぎます！")},
         {"no shift-jis form",
          {"E", "/d/\xF0\x9F\x98\x80.stk"},
          "2 行目　E 使用できない文字があります！"},
@@ -144,8 +144,8 @@ TEST_F(GroupFileDialogTest, AListThatCannotBeWrittenIsReportedAndLeftWhole) {
     const std::string old = ListBytes(0);
     GroupFileDialog dialog = Opened();
     for (int row = 0; row < kMaxPortfolioEntries; ++row) {
-        dialog.EditCode(row, "C" + std::to_string(row));
-        dialog.EditPath(row, "/" + std::string(200, 'p'));
+        dialog.EditCode(row, std::string("C").append(std::to_string(row)));
+        dialog.EditPath(row, std::string("/").append(200, 'p'));
     }
     {
         korvo::test::FileSizeLimit limit(512);

@@ -18,6 +18,13 @@ std::string Cp932(const char* utf8) {
     return *platform::Utf8ToCp932(utf8);
 }
 
+// "/" followed by n copies of ch.
+std::string Path(std::size_t n, char ch) {
+    std::string path = "/";
+    path.append(n, ch);
+    return path;
+}
+
 TEST(PortfolioList, WritesCountAndPairsWithBlanksAndPercentEscaped) {
     const std::vector<PortfolioEntry> entries = {
         {"7203", "/data/toyota.stk"},
@@ -54,7 +61,7 @@ TEST(PortfolioList, ReadingTakesWhatIsSoundAndSaysWhenTheFileIsDamaged) {
         std::vector<PortfolioEntry> entries;
     };
     const std::string code63(63, 'C');
-    const std::string path259 = "/" + std::string(258, 'p');
+    const std::string path259 = Path(258, 'p');
     const Case cases[] = {
         {"empty file", "", false, {}},
         {"no entries", "0\n", false, {}},
@@ -69,7 +76,7 @@ TEST(PortfolioList, ReadingTakesWhatIsSoundAndSaysWhenTheFileIsDamaged) {
         {"count not a number", "x\nA /a.stk\n", true, {}},
         {"code too long", "2\nA /a.stk\n" + code63 + "C /b.stk\n", true, {{"A", "/a.stk"}}},
         {"path too long", "1\nA " + path259 + "p\n", true, {}},
-        {"huge token", "1\nA /" + std::string(1 << 20, 'x') + "\n", true, {}},
+        {"huge token", "1\nA " + Path(1 << 20, 'x') + "\n", true, {}},
     };
     TempDir dir;
     for (const Case& c : cases) {
@@ -122,7 +129,7 @@ TEST(PortfolioList, AFullDiskLeavesTheOldListWhole) {
     dir.Write("UPDATE.usr", old);
     std::vector<PortfolioEntry> entries;
     for (int i = 0; i < kMaxPortfolioEntries; ++i)
-        entries.push_back({"C" + std::to_string(i), "/" + std::string(250, 'p')});
+        entries.push_back({"C" + std::to_string(i), Path(250, 'p')});
     {
         test::FileSizeLimit limit(1024);
         EXPECT_FALSE(WritePortfolioList(dir / "UPDATE.usr", entries));
