@@ -151,6 +151,7 @@ class MainController {
     bool OnScale(int id);
     bool OnDisplayStart(int id);
     bool OnPlotStart(int id);
+    bool OnChartWindow(int id);
 
     ProgramState& state_;
     MainView& view_;
