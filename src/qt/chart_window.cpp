@@ -17,9 +17,9 @@ namespace {
 
 // The controls stand right of the plot's frame (which ends at 543).
 constexpr int kControlsLeft = 556;
-constexpr int kRadioWidth = 72;
+constexpr int kRadioWidth = 90;
 constexpr int kBoxLeft = kControlsLeft + kRadioWidth + 4;
-constexpr int kBoxWidth = 80;
+constexpr int kBoxWidth = 70;
 constexpr int kRowHeight = 24;
 constexpr int kButtonWidth = 110;
 
