@@ -57,7 +57,7 @@ struct Charts {
 // each paint finds the file as it would write it and leaves it.
 void PaintWindow(benchmark::State& state, AltChartKind kind, bool newFile) {
     Charts charts;
-    const platform::Size client = altcharts::SpecOf(kind).client;
+    const platform::Size client = altcharts::TemplateOf(kind).client;
     QImage image(client.width, client.height, QImage::Format_RGB32);
     qt::QtTextCache cache;
     int round = 0;
@@ -89,7 +89,7 @@ BENCHMARK(BM_TridentChartPaint)->Unit(benchmark::kMicrosecond);
 // What the optimisation repeats per percentage: a null canvas, a new file each run.
 void BM_StepChartFileOnly(benchmark::State& state) {
     Charts charts;
-    const platform::Size client = altcharts::SpecOf(AltChartKind::Step).client;
+    const platform::Size client = altcharts::TemplateOf(AltChartKind::Step).client;
     int round = 0;
     for (auto _ : state) {
         charts.settings.stepPercent = kStepPercent + 0.1f * static_cast<float>(round++ % 41);

@@ -197,7 +197,8 @@ int RunChartSignals(CliContext& context, const std::string& source) {
     auto state = LoadChartState(context, *kind, code);
     if (!state) return code;
     WindowPaint paint{
-        *kind, *state, context.Dir(), context.Prompts(), altcharts::SpecOf(*kind).client, {}, {}};
+        *kind, *state, context.Dir(), context.Prompts(), altcharts::TemplateOf(*kind).client,
+        {},    {}};
     const altcharts::AltChartOutcome out = altcharts::DrawAltChart(
         *kind, paint.Target(nullptr), state->altCharts, state->altChartModes);
     if (out.result == altcharts::kAltChartFileFailed)
@@ -224,7 +225,7 @@ int RunChartWindowRender(CliContext& context) {
                       << "\n";
         return 2;
     }
-    platform::Size client = altcharts::SpecOf(*kind).client;
+    platform::Size client = altcharts::TemplateOf(*kind).client;
     if (const auto w = context.Option("--window")) {
         const auto size = ParseSize(*w);
         if (!size) {

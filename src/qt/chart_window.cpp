@@ -69,10 +69,10 @@ class ChartQWindow::Area : public QWidget {
 ChartQWindow::ChartQWindow(std::unique_ptr<altcharts::ChartWindow> logic,
                            const chart::ChartGeometry& mainGeometry, QWidget* parent)
     : QDialog(parent), logic_(std::move(logic)), mainGeometry_(mainGeometry) {
-    const altcharts::ChartWindowSpec& spec = altcharts::SpecOf(logic_->Kind());
-    client_ = spec.client;
-    setObjectName(spec.name);
-    setWindowTitle(QString::fromUtf8(spec.caption));
+    const altcharts::ChartWindowTemplate& shape = altcharts::TemplateOf(logic_->Kind());
+    client_ = shape.client;
+    setObjectName(shape.name);
+    setWindowTitle(QString::fromUtf8(shape.caption));
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
     area_ = new Area(*this);
