@@ -180,6 +180,52 @@ bool PaintToPng(const std::string& path, WindowPaint& paint, altcharts::AltChart
     return image.save(QString::fromStdString(path), "PNG");
 }
 
+// One paint of the window of `kind` (named `name` on the command line).
+int RenderChartWindow(CliContext& context, AltChartKind kind, const std::string& name) {
+    platform::Size client = altcharts::TemplateOf(kind).client;
+    if (const auto w = context.Option("--window")) {
+        const auto size = ParseSize(*w);
+        if (!size) {
+            context.Err() << "korvo-cli: --window wants WxH in pixels, not " << *w << "\n";
+            return 2;
+        }
+        client = *size;
+    }
+    platform::Point scroll{};
+    if (const auto s = context.Option("--scroll")) {
+        char tail = 0;
+        if (std::sscanf(s->c_str(), "%d,%d%c", &scroll.x, &scroll.y, &tail) != 2 || scroll.x < 0 ||
+            scroll.y < 0) {
+            context.Err() << "korvo-cli: --scroll wants X,Y in pixels from 0, not " << *s << "\n";
+            return 2;
+        }
+    }
+    int code = 0;
+    auto state = LoadChartState(context, kind, code);
+    if (!state) return code;
+    WindowPaint paint{kind, *state, context.Dir(), context.Prompts(), client, scroll, {}};
+    altcharts::AltChartOutcome out;
+    const auto output = context.Option("-o");
+    if (output && !PaintToPng(*output, paint, out)) {
+        context.Err() << "korvo-cli: cannot write " << *output << "\n";
+        return 1;
+    }
+    if (context.Flag("--trace")) {
+        platform::RecordingCanvas recorder(client);
+        out = paint.Paint(recorder);
+        for (const auto& call : recorder.Calls())
+            context.Out() << platform::FormatCall(call) << "\n";
+    } else {
+        context.Out() << "result: " << out.result << "\n"
+                      << "chart: " << name << "\n"
+                      << "window: " << client.width << "x" << client.height << "\n"
+                      << "pagesAcross: " << out.pagesAcross << "\n"
+                      << "pagesDown: " << out.pagesDown << "\n"
+                      << "brickFallCount: " << state->altChartModes.brickFallCount << "\n";
+    }
+    return ReportResult(context, kind, out.result);
+}
+
 }  // namespace
 
 bool IsChartSignalSource(const std::string& source) {
@@ -213,8 +259,7 @@ int RunChartWindowRender(CliContext& context) {
     const auto chart = context.Option("--chart");
     const auto kind = chart ? KindOfChart(*chart) : std::nullopt;
     const auto output = context.Option("-o");
-    const bool trace = context.Flag("--trace");
-    if (!kind || context.Args().positional.size() != 1 || (!output && !trace)) {
+    if (!kind || context.Args().positional.size() != 1 || (!output && !context.Flag("--trace"))) {
         context.Err() << "usage: korvo-cli render FILE.stk --chart step|brick|trident "
                          "-o OUT.png|--trace [--window WxH] [--scroll X,Y] [--labels N] "
                          "[--percent P | --amount A] [--settings korvo.ips]\n";
@@ -225,47 +270,7 @@ int RunChartWindowRender(CliContext& context) {
                       << "\n";
         return 2;
     }
-    platform::Size client = altcharts::TemplateOf(*kind).client;
-    if (const auto w = context.Option("--window")) {
-        const auto size = ParseSize(*w);
-        if (!size) {
-            context.Err() << "korvo-cli: --window wants WxH in pixels, not " << *w << "\n";
-            return 2;
-        }
-        client = *size;
-    }
-    platform::Point scroll{};
-    if (const auto s = context.Option("--scroll")) {
-        char tail = 0;
-        if (std::sscanf(s->c_str(), "%d,%d%c", &scroll.x, &scroll.y, &tail) != 2 || scroll.x < 0 ||
-            scroll.y < 0) {
-            context.Err() << "korvo-cli: --scroll wants X,Y in pixels from 0, not " << *s << "\n";
-            return 2;
-        }
-    }
-    int code = 0;
-    auto state = LoadChartState(context, *kind, code);
-    if (!state) return code;
-    WindowPaint paint{*kind, *state, context.Dir(), context.Prompts(), client, scroll, {}};
-    altcharts::AltChartOutcome out;
-    if (output && !PaintToPng(*output, paint, out)) {
-        context.Err() << "korvo-cli: cannot write " << *output << "\n";
-        return 1;
-    }
-    if (trace) {
-        platform::RecordingCanvas recorder(client);
-        out = paint.Paint(recorder);
-        for (const auto& call : recorder.Calls())
-            context.Out() << platform::FormatCall(call) << "\n";
-    } else {
-        context.Out() << "result: " << out.result << "\n"
-                      << "chart: " << *chart << "\n"
-                      << "window: " << client.width << "x" << client.height << "\n"
-                      << "pagesAcross: " << out.pagesAcross << "\n"
-                      << "pagesDown: " << out.pagesDown << "\n"
-                      << "brickFallCount: " << state->altChartModes.brickFallCount << "\n";
-    }
-    return ReportResult(context, *kind, out.result);
+    return RenderChartWindow(context, kind.value(), *chart);
 }
 
 }  // namespace korvo::cli
