@@ -30,7 +30,7 @@ std::int64_t BrickWindow::FallingBricks() const {
     const AltChartSettings& s = context_.settings;
     const BrickParams params{context_.modes.brickUsePercent, s.brickPercent, s.brickAmount};
     return ComputeBrickChart(closes, series.loadMaxHigh, series.loadMinLow, params,
-                             SpecOf(AltChartKind::Brick).client.height)
+                             TemplateOf(AltChartKind::Brick).client.height)
         .fallCount;
 }
 

@@ -12,9 +12,9 @@ namespace korvo::altcharts {
 namespace {
 
 // 370 (350) by 300 dialog units at two pixels a unit.
-constexpr ChartWindowSpec kStepSpec{"STEPDLG", "      ｽﾃｯﾌﾟﾁｬｰﾄ ", {740, 600}};
-constexpr ChartWindowSpec kBrickSpec{"BRICKDLG", "      ﾌﾞﾘｯｸﾁｬｰﾄ", {740, 600}};
-constexpr ChartWindowSpec kTridentSpec{"TRIDENTDLG", "      ﾄﾗｲﾃﾞﾝﾄ ﾁｬｰﾄ", {700, 600}};
+constexpr ChartWindowTemplate kStepTemplate{"STEPDLG", "      ｽﾃｯﾌﾟﾁｬｰﾄ ", {740, 600}};
+constexpr ChartWindowTemplate kBrickTemplate{"BRICKDLG", "      ﾌﾞﾘｯｸﾁｬｰﾄ", {740, 600}};
+constexpr ChartWindowTemplate kTridentTemplate{"TRIDENTDLG", "      ﾄﾗｲﾃﾞﾝﾄ ﾁｬｰﾄ", {700, 600}};
 
 // The end of a scroll range, pages x extent, kept well inside int.
 int RangeEnd(int pages, int extent) {
@@ -24,16 +24,16 @@ int RangeEnd(int pages, int extent) {
 
 }  // namespace
 
-const ChartWindowSpec& SpecOf(AltChartKind kind) {
+const ChartWindowTemplate& TemplateOf(AltChartKind kind) {
     switch (kind) {
         case AltChartKind::Step:
-            return kStepSpec;
+            return kStepTemplate;
         case AltChartKind::Brick:
-            return kBrickSpec;
+            return kBrickTemplate;
         case AltChartKind::Trident:
-            return kTridentSpec;
+            return kTridentTemplate;
     }
-    return kStepSpec;
+    return kStepTemplate;
 }
 
 AltChartOutcome DrawAltChart(AltChartKind kind, const AltChartTarget& target,

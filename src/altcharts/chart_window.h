@@ -16,12 +16,12 @@ namespace korvo::altcharts {
 
 enum class AltChartKind { Step, Brick, Trident };
 
-struct ChartWindowSpec {
+struct ChartWindowTemplate {
     const char* name;     // the dialog's resource name
     const char* caption;  // UTF-8
     platform::Size client;
 };
-const ChartWindowSpec& SpecOf(AltChartKind kind);
+const ChartWindowTemplate& TemplateOf(AltChartKind kind);
 
 // The colour a window's client area is cleared with before its chart.
 inline constexpr platform::Colour kWindowFace = platform::Rgb(0xF0, 0xF0, 0xF0);

@@ -197,7 +197,8 @@ void DrawSwitchLabels(platform::Canvas& c, const view::DrawingObjects& o,
     SignalList list(chart.baseY);
     for (const StepSwitch& sw : chart.switches) {
         const auto at = static_cast<std::size_t>(sw.bar);
-        const std::string text = "<" + PriceDateText(sw.price, s.month[at], s.day[at]);
+        std::string text = "<";
+        text += PriceDateText(sw.price, s.month[at], s.day[at]);
         c.SetTextColour(sw.yang ? kYangColour : kYinColour);
         if (besideLine) c.TextOut(sw.beside, text);
         c.TextOut(sw.yang ? list.BuyAt() : list.SellAt(), text);

@@ -175,6 +175,8 @@ const std::map<int, MainController::Handler>& MainController::Handlers() {
         t[kCmdGroupFile] = {&MainController::OnGroupFile};
         t[kCmdMultiChart] = {&MainController::OnMultiChart};
         t[kCmdListTable] = {&MainController::OnListTable};
+        for (int id : {kCmdStepChart, kCmdBrickChart, kCmdTridentChart})
+            t[id] = {&MainController::OnChartWindow};
         return t;
     }();
     return table;
@@ -692,6 +694,24 @@ bool MainController::OnPlotStart(int) {
     d.pointedDateKey = 0;
     state_.view.goToEndFlag = true;
     view_.SetChecked(kCmdPlotStart, true);
+    return true;
+}
+
+// The step, brick and trident windows lay their charts out from scroll
+// position 0; the main chart keeps its own place across.
+bool MainController::OnChartWindow(int id) {
+    const ModelessKind kind = id == kCmdStepChart    ? ModelessKind::Step
+                              : id == kCmdBrickChart ? ModelessKind::Brick
+                                                     : ModelessKind::Trident;
+    ModelessSlots& slots = state_.shell.modeless;
+    if (slots.IsOpen(0)) view_.CloseModeless(slots.Handle(0));
+    // Never two windows in one slot: the one there gives way.
+    if (slots.IsOpen(SlotOf(kind))) view_.CloseModeless(slots.Handle(SlotOf(kind)));
+    view::ViewState& v = state_.view;
+    v.savedScrollX = v.savedScrollY = v.scrollBarPosX = v.scrollBarPosY = 0;
+    const int handle = view_.OpenModeless(kind);
+    if (handle != 0) slots.Opened(kind, handle);
+    v.savedScrollX = state_.geometry.scrollX;
     return true;
 }
 

@@ -165,6 +165,7 @@ class MainController {
     int LoadMultiChartPage(int k);
     // The scan pop-up after a paint that a scan step or a click asked for.
     void ShowScanPopupIfAsked();
+    bool OnChartWindow(int id);
 
     ProgramState& state_;
     MainView& view_;

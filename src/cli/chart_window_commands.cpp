@@ -180,51 +180,9 @@ bool PaintToPng(const std::string& path, WindowPaint& paint, altcharts::AltChart
     return image.save(QString::fromStdString(path), "PNG");
 }
 
-}  // namespace
-
-bool IsChartSignalSource(const std::string& source) {
-    return KindOfSource(source).has_value();
-}
-
-int RunChartSignals(CliContext& context, const std::string& source) {
-    const auto kind = KindOfSource(source);
-    if (!kind || context.Args().positional.size() != 1) {
-        context.Err() << "usage: korvo-cli signals FILE.stk --source stp|brk|trd "
-                         "[--percent P | --amount A] [--settings korvo.ips]\n";
-        return 2;
-    }
-    int code = 0;
-    auto state = LoadChartState(context, *kind, code);
-    if (!state) return code;
-    WindowPaint paint{
-        *kind, *state, context.Dir(), context.Prompts(), altcharts::SpecOf(*kind).client, {}, {}};
-    const altcharts::AltChartOutcome out = altcharts::DrawAltChart(
-        *kind, paint.Target(nullptr), state->altCharts, state->altChartModes);
-    if (out.result == altcharts::kAltChartFileFailed)
-        return ReportResult(context, *kind, out.result);
-    const auto path = context.Dir() / indicators::SignalFileName(FileOf(*kind));
-    if (const auto bytes = platform::ReadWholeFile(path))
-        context.Out() << platform::Cp932ToUtf8Lossy(*bytes) << "\n";
-    return ReportResult(context, *kind, out.result);
-}
-
-int RunChartWindowRender(CliContext& context) {
-    const auto chart = context.Option("--chart");
-    const auto kind = chart ? KindOfChart(*chart) : std::nullopt;
-    const auto output = context.Option("-o");
-    const bool trace = context.Flag("--trace");
-    if (!kind || context.Args().positional.size() != 1 || (!output && !trace)) {
-        context.Err() << "usage: korvo-cli render FILE.stk --chart step|brick|trident "
-                         "-o OUT.png|--trace [--window WxH] [--scroll X,Y] [--labels N] "
-                         "[--percent P | --amount A] [--settings korvo.ips]\n";
-        return 2;
-    }
-    if (output && std::filesystem::path(*output).extension() != ".png") {
-        context.Err() << "korvo-cli: the chart windows are drawn to a .png file, not " << *output
-                      << "\n";
-        return 2;
-    }
-    platform::Size client = altcharts::SpecOf(*kind).client;
+// One paint of the window of `kind` (named `name` on the command line).
+int RenderChartWindow(CliContext& context, AltChartKind kind, const std::string& name) {
+    platform::Size client = altcharts::TemplateOf(kind).client;
     if (const auto w = context.Option("--window")) {
         const auto size = ParseSize(*w);
         if (!size) {
@@ -243,28 +201,76 @@ int RunChartWindowRender(CliContext& context) {
         }
     }
     int code = 0;
-    auto state = LoadChartState(context, *kind, code);
+    auto state = LoadChartState(context, kind, code);
     if (!state) return code;
-    WindowPaint paint{*kind, *state, context.Dir(), context.Prompts(), client, scroll, {}};
+    WindowPaint paint{kind, *state, context.Dir(), context.Prompts(), client, scroll, {}};
     altcharts::AltChartOutcome out;
+    const auto output = context.Option("-o");
     if (output && !PaintToPng(*output, paint, out)) {
         context.Err() << "korvo-cli: cannot write " << *output << "\n";
         return 1;
     }
-    if (trace) {
+    if (context.Flag("--trace")) {
         platform::RecordingCanvas recorder(client);
         out = paint.Paint(recorder);
         for (const auto& call : recorder.Calls())
             context.Out() << platform::FormatCall(call) << "\n";
     } else {
         context.Out() << "result: " << out.result << "\n"
-                      << "chart: " << *chart << "\n"
+                      << "chart: " << name << "\n"
                       << "window: " << client.width << "x" << client.height << "\n"
                       << "pagesAcross: " << out.pagesAcross << "\n"
                       << "pagesDown: " << out.pagesDown << "\n"
                       << "brickFallCount: " << state->altChartModes.brickFallCount << "\n";
     }
+    return ReportResult(context, kind, out.result);
+}
+
+}  // namespace
+
+bool IsChartSignalSource(const std::string& source) {
+    return KindOfSource(source).has_value();
+}
+
+int RunChartSignals(CliContext& context, const std::string& source) {
+    const auto kind = KindOfSource(source);
+    if (!kind || context.Args().positional.size() != 1) {
+        context.Err() << "usage: korvo-cli signals FILE.stk --source stp|brk|trd "
+                         "[--percent P | --amount A] [--settings korvo.ips]\n";
+        return 2;
+    }
+    int code = 0;
+    auto state = LoadChartState(context, *kind, code);
+    if (!state) return code;
+    WindowPaint paint{
+        *kind, *state, context.Dir(), context.Prompts(), altcharts::TemplateOf(*kind).client,
+        {},    {}};
+    const altcharts::AltChartOutcome out = altcharts::DrawAltChart(
+        *kind, paint.Target(nullptr), state->altCharts, state->altChartModes);
+    if (out.result == altcharts::kAltChartFileFailed)
+        return ReportResult(context, *kind, out.result);
+    const auto path = context.Dir() / indicators::SignalFileName(FileOf(*kind));
+    if (const auto bytes = platform::ReadWholeFile(path))
+        context.Out() << platform::Cp932ToUtf8Lossy(*bytes) << "\n";
     return ReportResult(context, *kind, out.result);
+}
+
+int RunChartWindowRender(CliContext& context) {
+    const auto chart = context.Option("--chart");
+    const auto kind = chart ? KindOfChart(*chart) : std::nullopt;
+    const auto output = context.Option("-o");
+    if (!kind || context.Args().positional.size() != 1 || (!output && !context.Flag("--trace"))) {
+        context.Err() << "usage: korvo-cli render FILE.stk --chart step|brick|trident "
+                         "-o OUT.png|--trace [--window WxH] [--scroll X,Y] [--labels N] "
+                         "[--percent P | --amount A] [--settings korvo.ips]\n";
+        return 2;
+    }
+    if (output && std::filesystem::path(*output).extension() != ".png") {
+        context.Err() << "korvo-cli: the chart windows are drawn to a .png file, not " << *output
+                      << "\n";
+        return 2;
+    }
+    return RenderChartWindow(context, kind.value(), *chart);
 }
 
 }  // namespace korvo::cli

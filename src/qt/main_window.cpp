@@ -20,6 +20,7 @@
 #include "app/program_identity.h"
 #include "data/progress_bar.h"
 #include "qt/data_list_window.h"
+#include "qt/chart_windows.h"
 #include "qt/dialogs/custom_size_dialog.h"
 #include "qt/dialogs/display_start_dialog.h"
 #include "qt/dialogs/group_file_dialog.h"
@@ -457,13 +458,24 @@ void MainWindow::CaptureMouse(bool capture) {
 // --- modeless windows ---
 
 int MainWindow::OpenModeless(app::ModelessKind kind) {
-    if (kind != app::ModelessKind::Hints || !hints_) return 0;
-    const int handle = nextHandle_++;
-    auto* window = new HintWindow(*hints_, state_.shell.hintTopic, this);
-    connect(window, &HintWindow::closed, this, [this, handle] {
+    const int handle = nextHandle_;
+    auto onClosed = [this, handle] {
         modeless_.erase(handle);
         controller_->ModelessClosed(handle);
-    });
+    };
+    QWidget* window = nullptr;
+    if (kind == app::ModelessKind::Hints) {
+        if (!hints_) return 0;
+        auto* hint = new HintWindow(*hints_, state_.shell.hintTopic, this);
+        connect(hint, &HintWindow::closed, this, onClosed);
+        window = hint;
+    } else {
+        ChartQWindow* chart = OpenChartWindow(kind, state_, prompts_, this);
+        if (!chart) return 0;
+        connect(chart, &ChartQWindow::closed, this, onClosed);
+        window = chart;
+    }
+    ++nextHandle_;
     modeless_[handle] = window;
     window->show();
     return handle;
