@@ -166,6 +166,9 @@ const std::map<int, MainController::Handler>& MainController::Handlers() {
         t[kCmdMovingAverageParams] = {&MainController::OnMovingAverageParams};
         t[kCmdParameterTable] = {&MainController::OnParameterTable};
         t[kCmdRci] = {&MainController::OnRci};
+        t[kCmdHeaderEditor] = {&MainController::OnHeaderEditor};
+        t[kCmdNewFile] = {&MainController::OnNewFile};
+        t[kCmdEditCurrentFile] = {&MainController::OnEditCurrentFile};
         return t;
     }();
     return table;
@@ -756,8 +759,8 @@ bool MainController::FinishPlotStartPick() {
     // The series is loaded aside: a failed load leaves the chart as it was.
     auto backup = std::make_unique<data::PriceSeries>(state_.series);
     data::DataEffects effects;
-    data::LoadEnvironment env{
-        services_.prompts, services_.clock, state_.startDirectory, services_.progress, {}};
+    data::LoadEnvironment env{services_.prompts, services_.clock, state_.startDirectory,
+                              services_.progress, CorrectionHook()};
     data::DataContext c = DataCall(effects, env);
     int bars = -3;
     if (platform::CopyFileExpanding(env.Resolve(state_.series.dataPath),
@@ -883,8 +886,8 @@ bool MainController::ReloadForPaint() {
         return false;
     state_.shell.needsReload = false;
     data::DataEffects effects;
-    data::LoadEnvironment env{
-        services_.prompts, services_.clock, state_.startDirectory, services_.progress, {}};
+    data::LoadEnvironment env{services_.prompts, services_.clock, state_.startDirectory,
+                              services_.progress, CorrectionHook()};
     data::DataContext c = DataCall(effects, env);
     const int bars = data::ReloadWorkingCopy(c);
     ApplyEffects(effects);

@@ -11,6 +11,9 @@
 
 #include "app/modeless.h"
 #include "chart/render_context.h"
+#include "data/data_file_editor.h"
+#include "data/header_editor.h"
+#include "data/record_correction.h"
 #include "indicators/momentum_param_dialog.h"
 #include "indicators/parameter_table_dialog.h"
 #include "indicators/rci_param_dialog.h"
@@ -68,6 +71,21 @@ class MainView {
         return false;
     }
     virtual bool RunRciParamDialog(indicators::RciParamDialog& dialog) {
+        (void)dialog;
+        return false;
+    }
+
+    // The data editors and the record correction, each working through its
+    // logic; true when closed with OK. A window without them answers as Cancel does.
+    virtual bool RunDataFileEditor(data::DataFileEditor& editor) {
+        (void)editor;
+        return false;
+    }
+    virtual bool RunHeaderEditor(data::HeaderEditor& editor) {
+        (void)editor;
+        return false;
+    }
+    virtual bool RunRecordCorrection(data::RecordCorrection& dialog) {
         (void)dialog;
         return false;
     }

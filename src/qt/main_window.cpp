@@ -18,10 +18,13 @@
 #include "app/program_identity.h"
 #include "data/progress_bar.h"
 #include "qt/dialogs/custom_size_dialog.h"
+#include "qt/dialogs/data_file_editor_dialog.h"
 #include "qt/dialogs/display_start_dialog.h"
+#include "qt/dialogs/header_editor_dialog.h"
 #include "qt/dialogs/momentum_param_dialog.h"
 #include "qt/dialogs/parameter_table_dialog.h"
 #include "qt/dialogs/rci_param_dialog.h"
+#include "qt/dialogs/record_correction_dialog.h"
 #include "qt/dialogs/scale_dialog.h"
 #include "qt/gui/qt_canvas.h"
 #include "qt/hint_window.h"
@@ -405,6 +408,21 @@ bool MainWindow::RunParameterTableDialog(indicators::ParameterTableDialog& dialo
 
 bool MainWindow::RunRciParamDialog(indicators::RciParamDialog& dialog) {
     RciParamQDialog window(dialog, this);
+    return window.exec() == QDialog::Accepted;
+}
+
+bool MainWindow::RunDataFileEditor(data::DataFileEditor& editor) {
+    DataFileEditorQDialog window(editor, this);
+    return window.exec() == QDialog::Accepted;
+}
+
+bool MainWindow::RunHeaderEditor(data::HeaderEditor& editor) {
+    HeaderEditorQDialog window(editor, this);
+    return window.exec() == QDialog::Accepted;
+}
+
+bool MainWindow::RunRecordCorrection(data::RecordCorrection& dialog) {
+    RecordCorrectionQDialog window(dialog, this);
     return window.exec() == QDialog::Accepted;
 }
 

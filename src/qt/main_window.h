@@ -79,6 +79,9 @@ class MainWindow : public QMainWindow, public app::MainView {
     bool RunMomentumParamDialog(indicators::MomentumParamDialog& dialog) override;
     bool RunParameterTableDialog(indicators::ParameterTableDialog& dialog) override;
     bool RunRciParamDialog(indicators::RciParamDialog& dialog) override;
+    bool RunDataFileEditor(data::DataFileEditor& editor) override;
+    bool RunHeaderEditor(data::HeaderEditor& editor) override;
+    bool RunRecordCorrection(data::RecordCorrection& dialog) override;
     int OpenModeless(app::ModelessKind kind) override;
     void CloseModeless(int handle) override;
     platform::Size ClientSize() const override;

@@ -65,6 +65,19 @@ class FakeView : public app::MainView {
         return rciDialog && rciDialog(dialog);
     }
 
+    bool RunDataFileEditor(data::DataFileEditor& editor) override {
+        ++dialogsRun;
+        return dataFileEditor && dataFileEditor(editor);
+    }
+    bool RunHeaderEditor(data::HeaderEditor& editor) override {
+        ++dialogsRun;
+        return headerEditor && headerEditor(editor);
+    }
+    bool RunRecordCorrection(data::RecordCorrection& dialog) override {
+        ++dialogsRun;
+        return recordCorrection && recordCorrection(dialog);
+    }
+
     bool Checked(int id) const {
         const auto it = checked.find(id);
         return it != checked.end() && it->second;
@@ -77,6 +90,9 @@ class FakeView : public app::MainView {
     std::function<bool(indicators::MomentumParamDialog&)> momentumDialog;
     std::function<bool(indicators::ParameterTableDialog&)> parameterTableDialog;
     std::function<bool(indicators::RciParamDialog&)> rciDialog;
+    std::function<bool(data::DataFileEditor&)> dataFileEditor;
+    std::function<bool(data::HeaderEditor&)> headerEditor;
+    std::function<bool(data::RecordCorrection&)> recordCorrection;
     int dialogsRun = 0;
 
     std::vector<bool> invalidations;
