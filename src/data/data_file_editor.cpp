@@ -1,9 +1,11 @@
 #include "data/data_file_editor.h"
 
 #include <filesystem>
+#include <map>
 
 #include "data/calendar.h"
 #include "data/edit_work_files.h"
+#include "data/editor_records.h"
 #include "data/editor_text.h"
 #include "data/header_block.h"
 #include "data/heading_text.h"
@@ -72,6 +74,11 @@ EditorOpening DataFileEditor::Open() {
     }
     fields_.data = EditorText(s);
     textLimit_ = EditorTextLimit(s, fields_.data.size());
+    for (int i = 0; i < s.barCount; ++i) {
+        std::string line = EditorLine(s, i);
+        line.resize(line.size() - 2);  // CR LF
+        listed_.emplace(std::move(line), BarKey(s, i));
+    }
     if (s.barCount > 0) {
         firstShownKey_ = BarKey(s, 0);
         lastShownKey_ = BarKey(s, s.barCount - 1);
@@ -83,6 +90,7 @@ void DataFileEditor::StartNewFile() {
     fields_ = EditorFields{};
     newFileMode_ = true;
     textLimit_ = kNewFileTextLimit;
+    listed_.clear();
     firstShownKey_ = lastShownKey_ = 0;
 }
 
@@ -169,37 +177,42 @@ std::string DataFileEditor::Heading(const EditorFields& f, bool& refused) {
     return out;
 }
 
-// The working copy's records the box did not list (before the plot start, or
-// past what a load takes), their values as they stand. They come first, so a
-// record the user typed for the same day wins when the copy is normalised.
-std::string DataFileEditor::RecordsNotShown() const {
-    if (newFileMode_ || firstShownKey_ == 0) return {};
+// The records the edit saves: the user's text, where each line left as listed
+// is the working copy's record as it stands, after the working copy's records
+// the box did not list (before the plot start, or past what a load takes).
+// Those come first, so a record the user typed for the same day wins when the
+// copy is normalised.
+std::string DataFileEditor::RecordsText(const std::string& typed) const {
+    if (newFileMode_ || listed_.empty()) return typed;
     const auto copy = ReadFileBytes(Path(kWorkingCopyName));
-    if (!copy) return {};
-    StkReader in(*copy);
-    std::string header;
-    if (CopyHeaderBlockText(in, header) < 0) return {};
-    std::string_view t[8];
-    if (in.NextTokens(t, 8) < 8) return {};
-    std::string kept;
-    while (in.NextTokens(t, 8) == 8) {
-        const int key = DateKey(WidenYear(LeadingInt(t[0])), LeadingInt(t[1]), LeadingInt(t[2]));
-        if (key >= firstShownKey_ && key <= lastShownKey_) continue;
-        for (const std::string_view token : t) {
-            kept += ' ';
-            kept.append(token);
-        }
-        kept += "\r\n";
+    const std::map<int, std::string> records =
+        copy ? RecordsByDate(*copy) : std::map<int, std::string>{};
+    std::string out;
+    for (const auto& [key, record] : records)
+        if (key < firstShownKey_ || key > lastShownKey_) out += record + "\r\n";
+    for (std::size_t start = 0; start < typed.size();) {
+        std::size_t end = typed.find('\n', start);
+        end = end == std::string::npos ? typed.size() : end + 1;
+        const std::string_view line = std::string_view(typed).substr(start, end - start);
+        std::string_view bare = line;
+        while (!bare.empty() && (bare.back() == '\n' || bare.back() == '\r'))
+            bare.remove_suffix(1);
+        const auto listed = listed_.find(std::string(bare));
+        const auto record = listed == listed_.end() ? records.end() : records.find(listed->second);
+        if (record != records.end())
+            out += record->second + "\r\n";
+        else
+            out.append(line);
+        start = end;
     }
-    return kept;
+    return out;
 }
 
 bool DataFileEditor::WriteEditFile(const EditorFields& f) {
     bool refused = false;
     std::string contents = Heading(f, refused);
     if (refused) return false;
-    contents += RecordsNotShown();
-    contents += Cp932ForFile(f.data);
+    contents += RecordsText(Cp932ForFile(f.data));
     if (!platform::WriteFileAtomically(Path(kEditWorkName), contents)) {
         Refuse(kWriteProtectedText, kEditWorkName);
         return false;

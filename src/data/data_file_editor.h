@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <string>
+#include <unordered_map>
 
 #include "data/clipboard_target.h"
 #include "data/comment_editor.h"
@@ -83,7 +84,7 @@ class DataFileEditor {
     bool WriteEditFile(const EditorFields& f);
     std::string Heading(const EditorFields& f, bool& refused);
     std::string NewHeaderBlock(const EditorFields& f) const;
-    std::string RecordsNotShown() const;
+    std::string RecordsText(const std::string& typed) const;
     EditorSave ReplaceWorkingCopy();
     EditorSave SaveNewFile(const EditorFields& f);
     std::filesystem::path Path(const char* name) const { return context_.env.Resolve(name); }
@@ -94,8 +95,11 @@ class DataFileEditor {
     std::string headerText_;
     std::size_t textLimit_ = 0;
     ClipboardTarget clipboard_;
-    // The dates of the oldest and newest bar listed (0 when none was): the
-    // working copy's records outside them are kept when the edit is saved.
+    // The lines the box was filled with (without line ends), by their date
+    // keys. A line the user left as it was is saved as the working copy's own
+    // record, so nothing the listing rounded is lost; the records outside the
+    // dates listed are kept as well.
+    std::unordered_map<std::string, int> listed_;
     int firstShownKey_ = 0;
     int lastShownKey_ = 0;
 };

@@ -243,25 +243,35 @@ TEST_F(DataFileEditorTest, SavingTheSeriesReplacesOnlyTheWorkingCopyAndTheReload
     EXPECT_EQ(ReadFile(dir / "user.stk"), user_);
 }
 
-TEST_F(DataFileEditorTest, VolumesShownInThousandsAreListedAndSavedInUnits) {
+TEST_F(DataFileEditorTest,
+       VolumesShownInThousandsAreListedInUnitsAndLinesLeftAsTheyWereLoseNothing) {
     user_ =
         Stk(Heading(),
             {Line(2004, 1, 5, "100 110 90 105 1234567"), Line(2004, 1, 6, "100 110 90 105 2000500"),
-             Line(2004, 1, 7, "100 110 90 105 999"), Line(2004, 1, 8), Line(2004, 1, 9)});
+             Line(2004, 1, 7, "100.125 110 90 105 999"), Line(2004, 1, 8), Line(2004, 1, 9)});
     ASSERT_EQ(OpenAndLoad(user_), 5);
     ASSERT_EQ(series.volumeDivisor, 1000);
     DataFileEditor editor(context, false);
     ASSERT_EQ(editor.Open(), EditorOpening::Show);
-    const std::string& text = editor.Fields().data;
-    EXPECT_NE(text.find("     1234000\r\n"), std::string::npos);
-    EXPECT_NE(text.find("     2000000\r\n"), std::string::npos);
-    EXPECT_NE(text.find("           0\r\n"), std::string::npos);  // 999 / 1000 * 1000
-    EXPECT_NE(text.find("        1000\r\n"), std::string::npos);
+    EditorFields f = editor.Fields();
+    // Multiplied back by 1000: the last three digits are zeros.
+    EXPECT_NE(f.data.find("      105     1234000\r\n"), std::string::npos);
+    EXPECT_NE(f.data.find("      105     2000000\r\n"), std::string::npos);
+    EXPECT_NE(f.data.find("100.12\t110.00\t 90.00\t105.00           0\r\n"), std::string::npos);
+    EXPECT_NE(f.data.find("        1000\r\n"), std::string::npos);
+
+    // The 6 January line is changed; the others are saved as the file had them.
+    const std::string listed = EditorLine(series, 1);
+    f.data.replace(f.data.find(listed), listed.size(), "2004 1 6 100 110 90 106 2000999\r\n");
     prompts.QueueAnswer(Answer::Ok);
-    ASSERT_EQ(editor.Save(editor.Fields()), EditorSave::Saved);
+    ASSERT_EQ(editor.Save(f), EditorSave::Saved);
     ASSERT_EQ(ReloadWorkingCopy(context), 5);
-    EXPECT_EQ(series.volume[0], 1234);
-    EXPECT_EQ(series.rawVolume[0], 1234000.0f);
+    EXPECT_EQ(series.rawVolume[0], 1234567.0f);
+    EXPECT_EQ(series.rawVolume[1], 2000999.0f);
+    EXPECT_EQ(series.close[1], 106.0f);
+    EXPECT_EQ(series.rawVolume[2], 999.0f);
+    EXPECT_EQ(series.open[2], 100.125f);
+    EXPECT_EQ(ReadFile(dir / "user.stk"), user_);
 }
 
 TEST_F(DataFileEditorTest, AFileWithoutHeaderGetsANewBlockNamedAfterItsSubtitle) {
