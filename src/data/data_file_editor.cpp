@@ -169,10 +169,7 @@ std::string DataFileEditor::Heading(const EditorFields& f, bool& refused) {
         out = NewHeaderBlock(f);
     }
     out += Printf("%d\n", BoxInt(f.fileTypeId));
-    out += "\n" + HeadingToken(Cp932ForFile(f.title), false, "..") + "\n";
-    out += HeadingToken(Cp932ForFile(f.subtitle), false, "..") + "\n";
-    out += "\n" + HeadingToken(Cp932ForFile(f.unit), false, "..") + "\n";
-    out += UpperCaseCp932(HeadingToken(Cp932ForFile(f.code), false, "..")) + "\n";
+    out += HeadingItems(f.title, f.subtitle, f.unit, f.code, false);
     out += Printf("%d %d  1 \n", BoxInt(f.startYear), BoxInt(f.startMonth));
     return out;
 }
@@ -185,11 +182,9 @@ std::string DataFileEditor::Heading(const EditorFields& f, bool& refused) {
 std::string DataFileEditor::RecordsText(const std::string& typed) const {
     if (newFileMode_ || listed_.empty()) return typed;
     const auto copy = ReadFileBytes(Path(kWorkingCopyName));
-    const std::map<int, std::string> records =
-        copy ? RecordsByDate(*copy) : std::map<int, std::string>{};
-    std::string out;
-    for (const auto& [key, record] : records)
-        if (key < firstShownKey_ || key > lastShownKey_) out += record + "\r\n";
+    SplitRecords records =
+        copy ? SplitRecordsByDate(*copy, firstShownKey_, lastShownKey_) : SplitRecords{};
+    std::string out = std::move(records.outside);
     for (std::size_t start = 0; start < typed.size();) {
         std::size_t end = typed.find('\n', start);
         end = end == std::string::npos ? typed.size() : end + 1;
@@ -198,8 +193,9 @@ std::string DataFileEditor::RecordsText(const std::string& typed) const {
         while (!bare.empty() && (bare.back() == '\n' || bare.back() == '\r'))
             bare.remove_suffix(1);
         const auto listed = listed_.find(std::string(bare));
-        const auto record = listed == listed_.end() ? records.end() : records.find(listed->second);
-        if (record != records.end())
+        const auto& inside = records.inside;
+        const auto record = listed == listed_.end() ? inside.end() : inside.find(listed->second);
+        if (record != inside.end())
             out += record->second + "\r\n";
         else
             out.append(line);

@@ -6,23 +6,37 @@
 
 namespace korvo::data {
 
-std::map<int, std::string> RecordsByDate(std::string_view contents) {
-    std::map<int, std::string> records;
+namespace {
+
+void AppendRecord(std::string& out, const std::string_view* tokens) {
+    for (int i = 0; i < 8; ++i) {
+        out += ' ';
+        out.append(tokens[i]);
+    }
+}
+
+}  // namespace
+
+SplitRecords SplitRecordsByDate(std::string_view contents, int firstKey, int lastKey) {
+    SplitRecords split;
     StkReader in(contents);
     std::string header;
-    if (CopyHeaderBlockText(in, header) < 0) return records;
+    if (CopyHeaderBlockText(in, header) < 0) return split;
     std::string_view t[8];
-    if (in.NextTokens(t, 8) < 8) return records;
+    if (in.NextTokens(t, 8) < 8) return split;
+    split.outside.reserve(contents.size());
     while (in.NextTokens(t, 8) == 8) {
         const int key = DateKey(WidenYear(LeadingInt(t[0])), LeadingInt(t[1]), LeadingInt(t[2]));
-        std::string record;
-        for (const std::string_view token : t) {
-            record += ' ';
-            record.append(token);
+        if (key < firstKey || key > lastKey) {
+            AppendRecord(split.outside, t);
+            split.outside += "\r\n";
+        } else {
+            std::string& record = split.inside[key];
+            record.clear();
+            AppendRecord(record, t);
         }
-        records[key] = std::move(record);
     }
-    return records;
+    return split;
 }
 
 }  // namespace korvo::data

@@ -1,5 +1,6 @@
 // The records of a (normalised) data file as the data file editor keeps them
-// when it saves: by date, with their tokens as they stand.
+// when it saves: with their tokens as they stand, split by whether their date
+// lies within the dates the editor listed.
 #pragma once
 
 #include <map>
@@ -8,9 +9,17 @@
 
 namespace korvo::data {
 
-// Each record by its date key, as " YEAR MONTH DAY OPEN HIGH LOW CLOSE VOLUME"
-// with the file's own tokens. Of two records of one date the later is kept.
-// Empty when the heading cannot be read.
-std::map<int, std::string> RecordsByDate(std::string_view contents);
+struct SplitRecords {
+    // Records dated outside the range, each " YEAR MONTH DAY OPEN HIGH LOW
+    // CLOSE VOLUME\r\n" with the file's own tokens, in file order.
+    std::string outside;
+    // Records dated within it, by date key, without the line end; of two
+    // records of one date the later.
+    std::map<int, std::string> inside;
+};
+
+// Splits the records by their date keys against firstKey..lastKey (inclusive).
+// Nothing when the heading cannot be read.
+SplitRecords SplitRecordsByDate(std::string_view contents, int firstKey, int lastKey);
 
 }  // namespace korvo::data

@@ -49,10 +49,7 @@ std::string HeaderEditor::FileContents(const HeaderFields& f) const {
     out += "\n@d[" + DirectiveSafe(subtitle) + "1.chr]\n@s[" + DirectiveSafe(subtitle) +
            "1.box]  >\n\n";
     out += Printf("%d\n", kFileTypeId);
-    out += "\n" + HeadingToken(Cp932ForFile(f.title), false, "..") + "\n";
-    out += HeadingToken(subtitle, true, "..") + "\n";
-    out += "\n" + HeadingToken(Cp932ForFile(f.unit), false, "..") + "\n";
-    out += UpperCaseCp932(HeadingToken(Cp932ForFile(f.code), false, "..")) + "\n";
+    out += HeadingItems(f.title, f.subtitle, f.unit, f.code, true);
     out += Printf("%d %d  1 \n", BoxInt(f.startYear), BoxInt(f.startMonth));
     return out;
 }

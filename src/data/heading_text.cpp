@@ -62,6 +62,20 @@ std::string HeadingToken(std::string_view cp932, bool colonsToo, std::string_vie
     return out;
 }
 
+std::string HeadingItems(std::string_view title, std::string_view subtitle, std::string_view unit,
+                         std::string_view code, bool subtitleColons) {
+    std::string out(1, '\n');
+    out += HeadingToken(Cp932ForFile(title), false, "..");
+    out += '\n';
+    out += HeadingToken(Cp932ForFile(subtitle), subtitleColons, "..");
+    out += "\n\n";
+    out += HeadingToken(Cp932ForFile(unit), false, "..");
+    out += '\n';
+    out += UpperCaseCp932(HeadingToken(Cp932ForFile(code), false, ".."));
+    out += '\n';
+    return out;
+}
+
 std::string UpperCaseCp932(std::string_view cp932) {
     std::string out;
     out.reserve(cp932.size());

@@ -16,6 +16,12 @@ std::string Cp932ForFile(std::string_view utf8);
 // `emptyText` stands in for an empty item ("..").
 std::string HeadingToken(std::string_view cp932, bool colonsToo, std::string_view emptyText);
 
+// The four text items as the editors write them after the ID, from what the
+// user typed (UTF-8): "\n" title "\n" subtitle "\n\n" unit "\n" CODE "\n", each
+// one token, ".." for an empty one, the code in upper case.
+std::string HeadingItems(std::string_view title, std::string_view subtitle, std::string_view unit,
+                         std::string_view code, bool subtitleColons);
+
 // ASCII letters in upper case; double-byte characters are left as they are.
 std::string UpperCaseCp932(std::string_view cp932);
 
