@@ -66,6 +66,7 @@ enum CommandId : int {
     kCmdIchimokuLagging = 3508,
     kCmdHeaderEditor = 3509,
     kCmdShinoharaRatio = 3510,
+    kCmdNewFile = 3416,
     kCmdShinoharaCr = 3511,
     kCmdBuySellPoints = 3514,
     kCmdDownload = 3517,

@@ -177,6 +177,9 @@ const std::map<int, MainController::Handler>& MainController::Handlers() {
         t[kCmdListTable] = {&MainController::OnListTable};
         for (int id : {kCmdStepChart, kCmdBrickChart, kCmdTridentChart})
             t[id] = {&MainController::OnChartWindow};
+        t[kCmdHeaderEditor] = {&MainController::OnHeaderEditor};
+        t[kCmdNewFile] = {&MainController::OnNewFile};
+        t[kCmdEditCurrentFile] = {&MainController::OnEditCurrentFile};
         return t;
     }();
     return table;
@@ -788,8 +791,8 @@ bool MainController::FinishPlotStartPick() {
     // The series is loaded aside: a failed load leaves the chart as it was.
     auto backup = std::make_unique<data::PriceSeries>(state_.series);
     data::DataEffects effects;
-    data::LoadEnvironment env{
-        services_.prompts, services_.clock, state_.startDirectory, services_.progress, {}};
+    data::LoadEnvironment env{services_.prompts, services_.clock, state_.startDirectory,
+                              services_.progress, CorrectionHook()};
     data::DataContext c = DataCall(effects, env);
     int bars = -3;
     if (platform::CopyFileExpanding(env.Resolve(state_.series.dataPath),
@@ -917,8 +920,8 @@ bool MainController::ReloadForPaint() {
         return false;
     state_.shell.needsReload = false;
     data::DataEffects effects;
-    data::LoadEnvironment env{
-        services_.prompts, services_.clock, state_.startDirectory, services_.progress, {}};
+    data::LoadEnvironment env{services_.prompts, services_.clock, state_.startDirectory,
+                              services_.progress, CorrectionHook()};
     data::DataContext c = DataCall(effects, env);
     const int bars = data::ReloadWorkingCopy(c);
     ApplyEffects(effects);

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/main_view.h"
@@ -99,6 +100,9 @@ class MainController {
     void SyncCheckMarks();
     // Flips an option and its check mark; returns the new state.
     bool ToggleOption(int command, bool flag);
+    // The header editor, as the quote imports make a new target with it: the
+    // path of the file created, nullopt when none was.
+    std::optional<std::string> CreateHeaderFile();
 
   private:
     struct Handler;
@@ -166,6 +170,12 @@ class MainController {
     // The scan pop-up after a paint that a scan step or a click asked for.
     void ShowScanPopupIfAsked();
     bool OnChartWindow(int id);
+    bool OnHeaderEditor(int id);
+    bool OnNewFile(int id);
+    bool OnEditCurrentFile(int id);
+    bool RunDataFileEditor(bool newFile, int modeAfter);
+    // What the load offers for a faulty record: the correction dialog.
+    data::CorrectionDialog CorrectionHook();
 
     ProgramState& state_;
     MainView& view_;

@@ -11,6 +11,9 @@
 
 #include "app/modeless.h"
 #include "chart/render_context.h"
+#include "data/data_file_editor.h"
+#include "data/header_editor.h"
+#include "data/record_correction.h"
 #include "indicators/momentum_param_dialog.h"
 #include "indicators/parameter_table_dialog.h"
 #include "indicators/rci_param_dialog.h"
@@ -100,6 +103,20 @@ class MainView {
     // The scan pop-up menu with "▲" (command 7393) and "▼" (7392) at a client
     // point; the item chosen comes back as a command.
     virtual void ShowScanPopup(platform::Point at) { (void)at; }
+    // The data editors and the record correction, each working through its
+    // logic; true when closed with OK. A window without them answers as Cancel does.
+    virtual bool RunDataFileEditor(data::DataFileEditor& editor) {
+        (void)editor;
+        return false;
+    }
+    virtual bool RunHeaderEditor(data::HeaderEditor& editor) {
+        (void)editor;
+        return false;
+    }
+    virtual bool RunRecordCorrection(data::RecordCorrection& dialog) {
+        (void)dialog;
+        return false;
+    }
 
     // Opens a modeless window beside the main window and returns its handle
     // (never 0). The window reports its closing with MainController::ModelessClosed.

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <iostream>
 
@@ -129,7 +130,10 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& argv, 
     if (!command) return "unknown command: " + out.command + " (try --help)";
     for (std::size_t i = 1; i < argv.size(); ++i) {
         const std::string& a = argv[i];
-        if (a.size() > 1 && a[0] == '-') {
+        // A negative number ("-1") is a value, not an option.
+        const bool negativeNumber = a.size() > 1 && a[0] == '-' &&
+                                    (std::isdigit(static_cast<unsigned char>(a[1])) || a[1] == '.');
+        if (a.size() > 1 && a[0] == '-' && !negativeNumber) {
             const std::string name = a;
             if (Contains(command->flagOptions, name) || name == "--help") {
                 out.flags.insert(name);

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "cli/cli.h"
+#include "cli/command_line_user.h"
 #include "cli/load_series.h"
 #include "data/data.h"
 #include "platform/files.h"
@@ -15,48 +16,6 @@ namespace korvo::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A user who answers the derivation's save questions and picks the files as
-// given on the command line; every other message goes to the usual prompts.
-class DerivingUser : public platform::Prompts {
-  public:
-    DerivingUser(platform::ScriptedPrompts& inner, std::ostream& err,
-                 std::deque<platform::Answer> answers, std::optional<std::string> appendTo,
-                 std::string saveAs)
-        : inner_(inner),
-          err_(err),
-          answers_(std::move(answers)),
-          appendTo_(std::move(appendTo)),
-          saveAs_(std::move(saveAs)) {}
-
-    platform::Answer ShowMessage(const std::string& text, const std::string& caption,
-                                 platform::Buttons buttons, platform::Icon icon) override {
-        if (buttons == platform::Buttons::Ok || answers_.empty())
-            return inner_.ShowMessage(text, caption, buttons, icon);
-        const platform::Answer answer = answers_.front();
-        answers_.pop_front();
-        err_ << "[" << caption << "] " << text << " -> " << platform::ToString(answer) << "\n";
-        return answer;
-    }
-    std::optional<std::string> OpenFile(const platform::FileDialogRequest&) override {
-        return appendTo_;
-    }
-    std::optional<std::string> SaveFile(const platform::FileDialogRequest&) override {
-        return saveAs_;
-    }
-    std::optional<platform::Colour> PickColour(platform::Colour preset,
-                                               platform::CustomColours& custom) override {
-        return inner_.PickColour(preset, custom);
-    }
-    void Beep() override { inner_.Beep(); }
-
-  private:
-    platform::ScriptedPrompts& inner_;
-    std::ostream& err_;
-    std::deque<platform::Answer> answers_;
-    std::optional<std::string> appendTo_;
-    std::string saveAs_;
-};
 
 int RunDerive(CliContext& context) {
     const auto& p = context.Args().positional;
@@ -97,7 +56,7 @@ int RunDerive(CliContext& context) {
         }
         appendTo = out;
     }
-    DerivingUser user(context.Prompts(), context.Err(), std::move(answers), appendTo, out);
+    CommandLineUser user(context.Prompts(), context.Err(), std::move(answers), appendTo, out);
     platform::NullProgress progress;
     data::LoadEnvironment deriveEnv{user, context.Clock(), context.Dir(), progress, {}};
     data::DataContext d{*series, state, deriveEnv, effects};

@@ -64,6 +64,13 @@ struct SymbolCheck {
     std::string previousSymbol;  // put back when the user cancels the warning
 };
 
+// The security name and code the long-term quote import found last (UTF-8); a
+// new file in the data file editor starts with them as its title and code.
+struct ImportDefaults {
+    std::string title;
+    std::string code;
+};
+
 // Choices and modes that outlive one load.
 struct DataState {
     // The user agreed to replace every zero open by the close; kept for the run.
@@ -88,6 +95,7 @@ struct DataState {
     // Zoom factors in force when the derivation started; Back to daily restores them.
     float savedHorizontalScale = 0.0f;
     float savedVerticalScale = 0.0f;
+    ImportDefaults importDefaults;
 };
 
 // Changes a data step asks for outside this folder. The dispatch applies each

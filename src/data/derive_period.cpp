@@ -6,6 +6,7 @@
 #include "data/calendar.h"
 #include "data/data_text.h"
 #include "data/header_block.h"
+#include "data/heading_text.h"
 #include "data/printf.h"
 #include "data/progress_bar.h"
 #include "data/stk_reader.h"
@@ -56,21 +57,6 @@ std::int64_t SaturatingAdd(std::int64_t a, std::int64_t b) {
     std::int64_t sum = 0;
     if (__builtin_add_overflow(a, b, &sum)) return b > 0 ? INT64_MAX : INT64_MIN;
     return sum;
-}
-
-// The title inside the header's comment: a '>' there would end the block early.
-std::string CommentSafe(std::string_view cp932) {
-    std::string out;
-    for (std::size_t i = 0; i < cp932.size();) {
-        const std::size_t length = platform::CharLengthAt(cp932, i);
-        if (length == 1 && cp932[i] == '>') {
-            out += "\x81\x84";  // full-width '>'
-        } else {
-            out.append(cp932.substr(i, length));
-        }
-        i += length;
-    }
-    return out;
 }
 
 class Deriver {

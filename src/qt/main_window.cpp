@@ -22,13 +22,16 @@
 #include "qt/data_list_window.h"
 #include "qt/chart_windows.h"
 #include "qt/dialogs/custom_size_dialog.h"
+#include "qt/dialogs/data_file_editor_dialog.h"
 #include "qt/dialogs/display_start_dialog.h"
 #include "qt/dialogs/group_file_dialog.h"
+#include "qt/dialogs/header_editor_dialog.h"
 #include "qt/dialogs/momentum_param_dialog.h"
 #include "qt/dialogs/multi_chart_dialog.h"
 #include "qt/dialogs/parameter_table_dialog.h"
 #include "qt/dialogs/portfolio_picker_dialog.h"
 #include "qt/dialogs/rci_param_dialog.h"
+#include "qt/dialogs/record_correction_dialog.h"
 #include "qt/dialogs/scale_dialog.h"
 #include "qt/gui/qt_canvas.h"
 #include "qt/hint_window.h"
@@ -446,6 +449,21 @@ void MainWindow::ShowScanPopup(platform::Point at) {
     scanPopup_ = menu;
     // Kept on the screen by the menu itself, as near the top right as it fits.
     menu->popup(surface_->mapToGlobal(QPoint(at.x, at.y)));
+}
+
+bool MainWindow::RunDataFileEditor(data::DataFileEditor& editor) {
+    DataFileEditorQDialog window(editor, this);
+    return window.exec() == QDialog::Accepted;
+}
+
+bool MainWindow::RunHeaderEditor(data::HeaderEditor& editor) {
+    HeaderEditorQDialog window(editor, this);
+    return window.exec() == QDialog::Accepted;
+}
+
+bool MainWindow::RunRecordCorrection(data::RecordCorrection& dialog) {
+    RecordCorrectionQDialog window(dialog, this);
+    return window.exec() == QDialog::Accepted;
 }
 
 void MainWindow::CaptureMouse(bool capture) {

@@ -85,6 +85,9 @@ class MainWindow : public QMainWindow, public app::MainView {
     bool RunMultiChartDialog(lists::MultiChartDialog& dialog) override;
     int OpenDataList(const lists::DataListText& list) override;
     void ShowScanPopup(platform::Point at) override;
+    bool RunDataFileEditor(data::DataFileEditor& editor) override;
+    bool RunHeaderEditor(data::HeaderEditor& editor) override;
+    bool RunRecordCorrection(data::RecordCorrection& dialog) override;
     int OpenModeless(app::ModelessKind kind) override;
     void CloseModeless(int handle) override;
     platform::Size ClientSize() const override;

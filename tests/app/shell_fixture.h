@@ -82,6 +82,18 @@ class FakeView : public app::MainView {
         return nextHandle++;
     }
     void ShowScanPopup(platform::Point at) override { scanPopups.push_back(at); }
+    bool RunDataFileEditor(data::DataFileEditor& editor) override {
+        ++dialogsRun;
+        return dataFileEditor && dataFileEditor(editor);
+    }
+    bool RunHeaderEditor(data::HeaderEditor& editor) override {
+        ++dialogsRun;
+        return headerEditor && headerEditor(editor);
+    }
+    bool RunRecordCorrection(data::RecordCorrection& dialog) override {
+        ++dialogsRun;
+        return recordCorrection && recordCorrection(dialog);
+    }
 
     bool Checked(int id) const {
         const auto it = checked.find(id);
@@ -98,6 +110,9 @@ class FakeView : public app::MainView {
     std::function<bool(lists::GroupFileDialog&)> groupFileDialog;
     std::function<bool(lists::PortfolioPicker&)> portfolioPicker;
     std::function<bool(lists::MultiChartDialog&)> multiChartDialog;
+    std::function<bool(data::DataFileEditor&)> dataFileEditor;
+    std::function<bool(data::HeaderEditor&)> headerEditor;
+    std::function<bool(data::RecordCorrection&)> recordCorrection;
     int dialogsRun = 0;
     std::vector<lists::DataListText> dataLists;
     std::vector<platform::Point> scanPopups;
