@@ -17,6 +17,7 @@
 #include "app/menu_resource.h"
 #include "app/program_identity.h"
 #include "data/progress_bar.h"
+#include "qt/dialogs/annotation_text_dialog.h"
 #include "qt/dialogs/custom_size_dialog.h"
 #include "qt/dialogs/display_start_dialog.h"
 #include "qt/dialogs/momentum_param_dialog.h"
@@ -80,11 +81,12 @@ class ChartSurface : public QWidget {
     }
     void resizeEvent(QResizeEvent*) override { window_.Invalidate(true); }
     void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton) window_.controller_->LeftButtonDown(At(event));
         if (event->button() == Qt::RightButton) window_.controller_->RightButtonDown(At(event));
     }
     void mouseMoveEvent(QMouseEvent* event) override { window_.controller_->MouseMove(At(event)); }
     void mouseReleaseEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton) window_.controller_->LeftButtonUp();
+        if (event->button() == Qt::LeftButton) window_.controller_->LeftButtonUp(At(event));
         if (event->button() == Qt::RightButton) window_.controller_->RightButtonUp(At(event));
     }
     void wheelEvent(QWheelEvent* event) override {
@@ -406,6 +408,15 @@ bool MainWindow::RunParameterTableDialog(indicators::ParameterTableDialog& dialo
 bool MainWindow::RunRciParamDialog(indicators::RciParamDialog& dialog) {
     RciParamQDialog window(dialog, this);
     return window.exec() == QDialog::Accepted;
+}
+
+bool MainWindow::RunAnnotationTextDialog(annotate::AnnotationTextDialog& dialog) {
+    AnnotationTextQDialog window(dialog, this);
+    return window.exec() == QDialog::Accepted;
+}
+
+void MainWindow::ShowPaintedSoFar() {
+    surface_->repaint();
 }
 
 void MainWindow::CaptureMouse(bool capture) {

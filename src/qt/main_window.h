@@ -79,6 +79,8 @@ class MainWindow : public QMainWindow, public app::MainView {
     bool RunMomentumParamDialog(indicators::MomentumParamDialog& dialog) override;
     bool RunParameterTableDialog(indicators::ParameterTableDialog& dialog) override;
     bool RunRciParamDialog(indicators::RciParamDialog& dialog) override;
+    bool RunAnnotationTextDialog(annotate::AnnotationTextDialog& dialog) override;
+    void ShowPaintedSoFar() override;
     int OpenModeless(app::ModelessKind kind) override;
     void CloseModeless(int handle) override;
     platform::Size ClientSize() const override;

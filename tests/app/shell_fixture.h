@@ -65,6 +65,17 @@ class FakeView : public app::MainView {
         return rciDialog && rciDialog(dialog);
     }
 
+    // What is drawn straight onto the window (read-out, rubber band, snapshot).
+    void DrawOnWindow(const std::function<void(platform::Canvas&)>& draw) override {
+        draw(windowCanvas);
+    }
+    // The annotation text dialog, worked by the test; cancelled without a script.
+    bool RunAnnotationTextDialog(annotate::AnnotationTextDialog& dialog) override {
+        ++dialogsRun;
+        return annotationDialog && annotationDialog(dialog);
+    }
+    void ShowPaintedSoFar() override { ++shownSoFar; }
+
     bool Checked(int id) const {
         const auto it = checked.find(id);
         return it != checked.end() && it->second;
@@ -77,7 +88,10 @@ class FakeView : public app::MainView {
     std::function<bool(indicators::MomentumParamDialog&)> momentumDialog;
     std::function<bool(indicators::ParameterTableDialog&)> parameterTableDialog;
     std::function<bool(indicators::RciParamDialog&)> rciDialog;
+    std::function<bool(annotate::AnnotationTextDialog&)> annotationDialog;
     int dialogsRun = 0;
+    platform::RecordingCanvas windowCanvas{platform::Size{1024, 700}};
+    int shownSoFar = 0;
 
     std::vector<bool> invalidations;
     std::vector<std::string> menus;

@@ -1,5 +1,6 @@
 #include "qt/gui/qt_canvas.h"
 
+#include <QImage>
 #include <QPen>
 #include <algorithm>
 #include <cmath>
@@ -511,6 +512,45 @@ platform::Size QtCanvas::TextExtent(std::string_view utf8) {
     if (state_.mapMode == MapMode::LoMetric)
         return platform::Size{platform::PixelsToLogical(w), platform::PixelsToLogical(h)};
     return platform::Size{w, h};
+}
+
+platform::Picture QtCanvas::ReadPixels(Rect deviceRect) {
+    platform::Picture picture;
+    QPaintDevice* device = painter_.device();
+    if (!device || device->devType() != QInternal::Image) return picture;
+    const auto* image = static_cast<const QImage*>(device);
+    const QRect r = ToQRect(deviceRect).intersected(image->rect());
+    if (r.isEmpty()) return picture;
+    const QImage block = image->copy(r).convertToFormat(QImage::Format_RGB32);
+    picture.size = platform::Size{r.width(), r.height()};
+    picture.pixels.resize(static_cast<std::size_t>(r.width()) *
+                          static_cast<std::size_t>(r.height()));
+    for (int y = 0; y < r.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(block.constScanLine(y));
+        for (int x = 0; x < r.width(); ++x)
+            picture.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(r.width()) +
+                           static_cast<std::size_t>(x)] = line[x] & 0xFFFFFFu;
+    }
+    return picture;
+}
+
+void QtCanvas::DrawPicture(Point devicePixels, const platform::Picture& picture) {
+    if (picture.IsEmpty()) return;
+    QImage image(picture.size.width, picture.size.height, QImage::Format_RGB32);
+    for (int y = 0; y < picture.size.height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < picture.size.width; ++x)
+            line[x] = 0xFF000000u | picture.At(x, y);
+    }
+    painter_.save();
+    if (state_.clip)
+        painter_.setClipRect(ToQRect(*state_.clip));
+    else
+        painter_.setClipping(false);
+    painter_.setCompositionMode(QPainter::CompositionMode_Source);
+    painter_.drawImage(QPoint(devicePixels.x, devicePixels.y), image);
+    painter_.restore();
+    ++drawn_;
 }
 
 }  // namespace korvo::qt
