@@ -21,8 +21,10 @@ std::string FixedSix(float value) {
 }
 
 // "N=" followed by the N bytes.
-std::string CountedBytes(const std::string& bytes) {
-    return std::to_string(bytes.size()) + "=" + bytes;
+void AppendCounted(std::string& out, const std::string& bytes) {
+    out += std::to_string(bytes.size());
+    out += '=';
+    out += bytes;
 }
 
 // Reads the file the way its formatted reads take it: numbers after any
@@ -127,7 +129,10 @@ bool ReadRecord(RecordReader& in, AnnotationRecord& r) {
 
 std::string FormatAnnotationRecord(const AnnotationRecord& r) {
     const AnnotationFont& f = r.font;
-    std::string out = "\n" + CountedBytes(f.faceName) + " \n" + CountedBytes(r.text);
+    std::string out = "\n";
+    AppendCounted(out, f.faceName);
+    out += " \n";
+    AppendCounted(out, r.text);
     out += data::Printf("\n%d \n", r.number);
     const auto& p = r.points;
     out += data::Printf(" %d %d %d %d %d %d %d %d %d ", p[0], p[1], p[2], p[3], p[4], p[5], p[6],
@@ -137,8 +142,11 @@ std::string FormatAnnotationRecord(const AnnotationRecord& r) {
                      f.height, f.weight, f.italic, f.underline, f.strikeOut, f.charset);
     out += data::Printf(" %d %d %d %d %d \n", r.chartState[0], r.chartState[1], r.centred ? 1 : 0,
                         r.withArrow ? 1 : 0, r.lineOnly ? 1 : 0);
-    out += " " + FixedSix(r.startSlot) + " " + FixedSix(r.startPrice) + " " + FixedSix(r.endSlot) +
-           " " + FixedSix(r.endPrice) + " \n";
+    for (float anchor : {r.startSlot, r.startPrice, r.endSlot, r.endPrice}) {
+        out += ' ';
+        out += FixedSix(anchor);
+    }
+    out += " \n";
     out += data::Printf(" %d %d %d \n", r.plotStartYear, r.plotStartMonth, r.plotStartDay);
     return out;
 }

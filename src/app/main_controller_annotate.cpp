@@ -103,6 +103,9 @@ bool MainController::OnAnnotate(int) {
 
 bool MainController::OnDeleteAnnotations(int) {
     if (!AnnotationFileUsable()) return false;
+    // Each annotation is asked about as it is drawn: hidden ones are shown again.
+    chart::ChartOptions& o = state_.chart;
+    if (o.annotationsOff) o.annotationsOff = ToggleOption(kCmdAnnotationsOff, true);
     state_.annotations.deleteMode = true;
     ShowChart();
     return false;

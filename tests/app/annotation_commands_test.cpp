@@ -207,8 +207,12 @@ TEST(AnnotationCommands, DeleteModeAsksAboutEachOnTheNextPaintAndRedrawsAfter) {
     shell.Paint();
     shell.prompts.Clear();
 
+    // Hidden annotations come back to be asked about.
+    shell.controller->Command(kCmdAnnotationsOff);
     shell.controller->Command(kCmdDeleteAnnotations);
     EXPECT_TRUE(s.annotations.deleteMode);
+    EXPECT_FALSE(s.chart.annotationsOff);
+    EXPECT_FALSE(shell.view.Checked(kCmdAnnotationsOff));
     shell.prompts.QueueAnswer(Answer::Yes);
     shell.prompts.QueueAnswer(Answer::No);
     shell.view.invalidations.clear();

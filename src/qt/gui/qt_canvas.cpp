@@ -521,15 +521,19 @@ platform::Picture QtCanvas::ReadPixels(Rect deviceRect) {
     const auto* image = static_cast<const QImage*>(device);
     const QRect r = ToQRect(deviceRect).intersected(image->rect());
     if (r.isEmpty()) return picture;
-    const QImage block = image->copy(r).convertToFormat(QImage::Format_RGB32);
+    // The window's picture is 32-bit already; anything else is converted first.
+    const bool direct = image->format() == QImage::Format_RGB32 ||
+                        image->format() == QImage::Format_ARGB32_Premultiplied;
+    const QImage converted = direct ? QImage() : image->convertToFormat(QImage::Format_RGB32);
+    const QImage& source = direct ? *image : converted;
     picture.size = platform::Size{r.width(), r.height()};
     picture.pixels.resize(static_cast<std::size_t>(r.width()) *
                           static_cast<std::size_t>(r.height()));
-    for (int y = 0; y < r.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(block.constScanLine(y));
+    std::uint32_t* out = picture.pixels.data();
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(y)) + r.left();
         for (int x = 0; x < r.width(); ++x)
-            picture.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(r.width()) +
-                           static_cast<std::size_t>(x)] = line[x] & 0xFFFFFFu;
+            *out++ = line[x] & 0xFFFFFFu;
     }
     return picture;
 }
@@ -547,7 +551,9 @@ void QtCanvas::DrawPicture(Point devicePixels, const platform::Picture& picture)
         painter_.setClipRect(ToQRect(*state_.clip));
     else
         painter_.setClipping(false);
-    painter_.setCompositionMode(QPainter::CompositionMode_Source);
+    // The picture is opaque: drawn over, it replaces every pixel it covers,
+    // by the painter's fast copy of one 32-bit image onto another.
+    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter_.drawImage(QPoint(devicePixels.x, devicePixels.y), image);
     painter_.restore();
     ++drawn_;
