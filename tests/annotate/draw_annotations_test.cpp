@@ -3,7 +3,10 @@
 // delete mode, which keeps every annotation it was not told to delete.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
+
+#include "data/calendar.h"
 
 #include "annotate/annotate_fixture.h"
 #include "support/szdd_writer.h"
@@ -65,6 +68,49 @@ TEST(DrawTextAnnotations, ARecordStaysOnItsBarWhateverMonthTheChartStartsAt) {
         const long long shift = SlotShift(*f.series, JanuaryRecord());
         EXPECT_EQ(shift, month == 1 ? 0 : (month == 2 ? -31 : -60));
     }
+}
+
+TEST(DrawTextAnnotations,
+     AFullDailyChartKeepsItsAnnotationsOnTheirBarsAndFarPlotStartsStayInRange) {
+    // 4096 days from 1990 (the most a chart holds), the load starting in 1990
+    // or at a later month; the record was placed with the chart starting in
+    // January 1990 on the bar of 15 June 2000.
+    AnnotationRecord r = JanuaryRecord();
+    r.plotStartYear = 1990;
+    r.startSlot = static_cast<float>(data::DayOrdinal(1990, 1, 1, 2000, 6, 15) - 1);
+    r.endSlot = r.startSlot + 10.0f;
+    for (const auto& [year, month] : {std::pair{1990, 1}, std::pair{1995, 6}, std::pair{2000, 6}}) {
+        AnnotateFixture f;
+        f.SetDailyBars(year, month, 1, data::kMaxBars);
+        f.NameFile(kAnnotationFile);
+        f.Render();
+        f.WriteRecords({r});
+        f.DrawNow();
+        const int bar = f.BarOn(2000, 6, 15);
+        ASSERT_GE(bar, 0) << year;
+        const chart::ChartGeometry& g = *f.geometry;
+        const auto lines = f.Lines();
+        ASSERT_EQ(lines.size(), 3u) << year;
+        const int barLeft = static_cast<int>(g.barX[static_cast<std::size_t>(bar)]) - 1;
+        EXPECT_EQ(lines[0].points[0], chart::test::DevicePoint(g, barLeft, chart::PriceY(g, 1000)))
+            << year;
+    }
+    // Plot starts and anchors at the ends of what a record can carry are drawn
+    // far off the chart, never overflowing.
+    AnnotateFixture f;
+    std::vector<AnnotationRecord> far;
+    for (int year : {INT_MIN, -1, 0, 9999, INT_MAX}) {
+        AnnotationRecord x = JanuaryRecord();
+        x.plotStartYear = year;
+        x.plotStartMonth = year % 13;
+        x.startSlot = year < 0 ? -3.0e38f : 3.0e38f;
+        x.startPrice = year < 0 ? -3.0e38f : 3.0e38f;
+        far.push_back(x);
+    }
+    f.WriteRecords(far);
+    f.DrawNow();
+    EXPECT_EQ(f.Lines().size(), 15u);
+    EXPECT_EQ(f.state.annotationCount, 5);
 }
 
 TEST(DrawTextAnnotations, WeeklyAndMonthlyChartsMoveByWholeYears) {

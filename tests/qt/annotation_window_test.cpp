@@ -19,6 +19,7 @@
 #include "app/settings_file.h"
 #include "platform/clock.h"
 #include "platform/launcher.h"
+#include "platform/prompts.h"
 #include "platform/scripted_prompts.h"
 #include "qt/main_window.h"
 #include "qt/menu_builder.h"
@@ -165,6 +166,15 @@ TEST(AnnotationWindow, ATextWithAnArrowPlacedByMouseIsDrawnOnItsBarsAtAnotherZoo
         for (int dx = -1; dx <= 1; ++dx)
             if ((with.pixel(start + QPoint(dx, dy)) & 0xFFFFFF) == 0xFFFF00) ++yellow;
     EXPECT_GT(yellow, 0);
+
+    // Delete mode shows the chart so far before it asks, and the chart is
+    // then drawn without the annotation.
+    p.prompts.QueueAnswer(platform::Answer::Yes);
+    p.Trigger(app::kCmdDeleteAnnotations);
+    p.Settle();
+    EXPECT_EQ(p.prompts.Messages().back().text, "この挿入語・線を削除しますか?");
+    EXPECT_TRUE(test::ReadFile(p.dir / "SAMPLE1.chr").empty());
+    EXPECT_EQ(p.window->Frame(), without);
 }
 
 }  // namespace
