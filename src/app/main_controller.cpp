@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <system_error>
 
+#include "annotate/placement.h"
 #include "app/command_ids.h"
 #include "app/memory_status.h"
 #include "app/menu_resource.h"
 #include "app/opening_screen.h"
+#include "app/program_layers.h"
 #include "app/settings_file.h"
+#include "app/window_on_view.h"
 #include "chart/render_chart.h"
 #include "data/calendar.h"
 #include "data/header_block.h"
@@ -95,23 +98,6 @@ bool* ChartFlag(chart::ChartOptions& options, int id) {
     return nullptr;
 }
 
-// The main window as the price read-out draws on it.
-class ReadOutOnView : public view::ReadOutWindow {
-  public:
-    explicit ReadOutOnView(MainView& view) : view_(view) {}
-    platform::Size ClientSize() const override { return view_.ClientSize(); }
-    void DrawOnWindow(const std::function<void(platform::Canvas&)>& draw) override {
-        view_.DrawOnWindow(draw);
-    }
-    void SetCrossCursor(bool cross) override {
-        view_.SetCursor(cross ? CursorKind::Cross : CursorKind::Line);
-    }
-    void CaptureMouse(bool capture) override { view_.CaptureMouse(capture); }
-
-  private:
-    MainView& view_;
-};
-
 constexpr const char* kPlotStartDailyOnlyText = "この機能は日足以外では使えません !";
 constexpr const char* kPlotStartGuideText =
     "マウスの右ボタンを押したまま,プロット開始日に "
@@ -180,6 +166,9 @@ const std::map<int, MainController::Handler>& MainController::Handlers() {
         t[kCmdHeaderEditor] = {&MainController::OnHeaderEditor};
         t[kCmdNewFile] = {&MainController::OnNewFile};
         t[kCmdEditCurrentFile] = {&MainController::OnEditCurrentFile};
+        t[kCmdAnnotate] = {&MainController::OnAnnotate};
+        t[kCmdAnnotationsOff] = {&MainController::OnChartToggle};
+        t[kCmdDeleteAnnotations] = {&MainController::OnDeleteAnnotations};
         return t;
     }();
     return table;
@@ -220,8 +209,10 @@ void MainController::Create(const std::filesystem::path& workingDirectory) {
     shell.option738 = ToggleOption(kCmdStepMeasure, false);
     view_.SetCursor(CursorKind::Line);
     // The indicators draw over the chart and mark the signal files they write.
-    layers_ = std::make_unique<indicators::IndicatorLayers>(state_.indicators, shell.signalWritten,
-                                                            state_.startDirectory);
+    auto layers = std::make_unique<ProgramLayers>(state_.indicators, shell.signalWritten,
+                                                  state_.startDirectory, state_.annotations);
+    layers->SetBeforeQuestion([this] { view_.ShowPaintedSoFar(); });
+    layers_ = std::move(layers);
     shell.today = services_.clock.Today();
     view::CreatePensAndBrushes(state_.drawing, state_.colours);
     state_.view.fontVerticalScale = std::min(state_.view.verticalScale, 1.0f);
@@ -761,20 +752,21 @@ view::ReadOutContext MainController::ReadOutOn(view::ReadOutWindow& window) {
 void MainController::RightButtonDown(platform::Point point) {
     // Only a chart on the screen can be read; the opening screen ignores the button.
     if (state_.viewMode == kViewOpeningScreen || !chartOnScreen_ || readOut_.readOutActive) return;
-    ReadOutOnView window(view_);
+    WindowOnView window(view_);
     view::ReadOutContext c = ReadOutOn(window);
     view::BeginReadOut(c, point);
 }
 
 void MainController::MouseMove(platform::Point point) {
+    WindowOnView window(view_);
+    annotate::MovePlacement(state_.annotations, window, point);
     if (!readOut_.readOutActive) return;
-    ReadOutOnView window(view_);
     view::ReadOutContext c = ReadOutOn(window);
     view::MoveReadOut(c, point);
 }
 
 void MainController::RightButtonUp(platform::Point point) {
-    ReadOutOnView window(view_);
+    WindowOnView window(view_);
     view::ReadOutContext c = ReadOutOn(window);
     const bool ended = view::EndReadOut(c, point);
     if (ended) state_.viewMode = kViewAfterAnnotation;
@@ -850,11 +842,16 @@ void MainController::KeepCrosshair(platform::Canvas& canvas) {
 void MainController::PaintChart(platform::Canvas& canvas) {
     ShellState& shell = state_.shell;
     int& mode = state_.viewMode;
+    const bool chartShownBefore = chartOnScreen_;
     chartOnScreen_ = false;
     if (mode == kViewRestoreSnapshot) {
-        // The snapshot is taken by the annotation editor, which is not here yet.
+        // The picture taken before the annotation dialog goes back as it was;
+        // without one the chart is drawn again.
         mode = kViewChart;
-        return;
+        if (state_.snapshot.Restore(canvas)) {
+            chartOnScreen_ = chartShownBefore;
+            return;
+        }
     }
     if (mode != kViewAfterReadout && mode != kViewAfterGroupImport) {
         canvas.SetClip(platform::Rect{0, 0, shell.screenWidth, shell.screenHeight});
@@ -868,7 +865,8 @@ void MainController::PaintChart(platform::Canvas& canvas) {
     view_.SetCursor(CursorKind::Line);
     if (mode == kViewBlank) return;
     if (mode == kViewStoreAnnotation) {
-        mode = kViewChart;
+        StorePlacedAnnotation();
+        chartOnScreen_ = chartShownBefore;
         return;
     }
     const platform::Size client = view_.ClientSize();
@@ -892,6 +890,7 @@ void MainController::PaintChart(platform::Canvas& canvas) {
     rc.makerNotice = kOpeningNotice;
     SetUpMultiChartPages(rc);
     lastRender_ = chart::RenderChart(rc);
+    AfterAnnotations();
     if (lastRender_.result == chart::kRenderAskDisplayStart) {
         // A repaint asked for inside the paint would be lost with it.
         if (Dispatch(kCmdDisplayStart)) repaintAfterPaint_ = true;

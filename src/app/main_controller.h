@@ -71,6 +71,11 @@ class MainController {
     void VerticalScroll(int request, int thumb);
 
     void LeftButtonUp();
+    // The left button places an annotation after the write command's dialog:
+    // pressed at its start, a rubber band to the release point, where it is
+    // stored; then the chart is drawn with it.
+    void LeftButtonDown(platform::Point point);
+    void LeftButtonUp(platform::Point point);
     // The price read-out follows the right button (client pixels); releasing
     // it also ends a plot-start pick.
     void RightButtonDown(platform::Point point);
@@ -176,6 +181,17 @@ class MainController {
     bool RunDataFileEditor(bool newFile, int modeAfter);
     // What the load offers for a faulty record: the correction dialog.
     data::CorrectionDialog CorrectionHook();
+    bool OnAnnotate(int id);
+    bool OnDeleteAnnotations(int id);
+
+    // The write command's refusals, each told in its message box.
+    bool AnnotationWriteRefused();
+    // The data file's annotation file can be written; the user is told when not.
+    bool AnnotationFileUsable();
+    // The placement just ended is stored (the paint of view mode 94).
+    void StorePlacedAnnotation();
+    // After a chart paint: delete mode is over, and a rewritten file is shown.
+    void AfterAnnotations();
 
     ProgramState& state_;
     MainView& view_;

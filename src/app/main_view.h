@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "annotate/annotation_text_dialog.h"
 #include "app/modeless.h"
 #include "chart/render_context.h"
 #include "data/data_file_editor.h"
@@ -117,6 +118,14 @@ class MainView {
         (void)dialog;
         return false;
     }
+    // The text dialog of the write command; true when closed with OK.
+    virtual bool RunAnnotationTextDialog(annotate::AnnotationTextDialog& dialog) {
+        (void)dialog;
+        return false;
+    }
+    // Shows what a paint has drawn so far, before it asks the user something
+    // about it. A window that shows each paint only at its end does it here.
+    virtual void ShowPaintedSoFar() {}
 
     // Opens a modeless window beside the main window and returns its handle
     // (never 0). The window reports its closing with MainController::ModelessClosed.

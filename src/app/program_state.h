@@ -11,6 +11,7 @@
 #include "altcharts/alt_chart_settings.h"
 #include "altcharts/alt_chart_windows.h"
 #include "annotate/annotation_settings.h"
+#include "annotate/annotation_state.h"
 #include "app/modeless.h"
 #include "chart/chart_geometry.h"
 #include "chart/chart_options.h"
@@ -21,6 +22,7 @@
 #include "indicators/signal_files.h"
 #include "lists/lists_state.h"
 #include "platform/clock.h"
+#include "print/screen_snapshot.h"
 #include "view/colours.h"
 #include "view/drawing_objects.h"
 #include "view/view_state.h"
@@ -95,6 +97,9 @@ struct ProgramState {
     data::ImportSettings import;
     ShellState shell;
     lists::ListsState lists;
+    annotate::AnnotationState annotations;
+    // The picture of the window the annotation editor puts back after its dialog.
+    print::ScreenSnapshot snapshot;
 
     // Where the work files and the settings file live.
     std::filesystem::path startDirectory;

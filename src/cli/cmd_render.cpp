@@ -13,6 +13,7 @@
 #include <ostream>
 
 #include "app/opening_screen.h"
+#include "app/program_layers.h"
 #include "app/program_state.h"
 #include "chart/chart.h"
 #include "cli/chart_window_commands.h"
@@ -22,6 +23,7 @@
 #include "cli/multi_chart_run.h"
 #include "data/data.h"
 #include "indicators/indicator_layers.h"
+#include "platform/picture.h"
 #include "platform/recording_canvas.h"
 #include "qt/gui/qt_canvas.h"
 #include "view/readout.h"
@@ -121,6 +123,10 @@ class TeeCanvas : public Canvas {
         Both([&](Canvas& c) { c.DrawTextWrapped(r, t); });
     }
     Size TextExtent(std::string_view t) override { return a_.TextExtent(t); }
+    platform::Picture ReadPixels(Rect r) override { return a_.ReadPixels(r); }
+    void DrawPicture(Point p, const platform::Picture& picture) override {
+        Both([&](Canvas& c) { c.DrawPicture(p, picture); });
+    }
     Size DeviceSize() const override { return a_.DeviceSize(); }
     bool IsPrinter() const override { return a_.IsPrinter(); }
 
@@ -325,7 +331,8 @@ void PaintInto(Canvas& canvas, CliContext& context, app::ProgramState& state,
     canvas.FillRect(Rect{0, 0, o.window.width, o.window.height},
                     platform::Brush{kWindowBackground, false});
     indicators::SignalWritten written;
-    indicators::IndicatorLayers layers(state.indicators, written, context.Dir());
+    // The indicators and the annotations of FILE's annotation file in --dir.
+    app::ProgramLayers layers(state.indicators, written, context.Dir(), state.annotations);
     chart::RenderContext rc(canvas, state.series, *paint.geometry, state.view, state.chart,
                             state.drawing, state.colours, state.indicators, context.Prompts(),
                             context.Clock(), layers);
@@ -504,7 +511,9 @@ Command MakeRenderCommand() {
         "%R, 2 deviation, 3/4 stochastics fast/slow, 5 MACD, 6 RCI, 8 on-balance volume, 9 "
         "Bollinger, 10 momentum, 70/71/72 directional movement PDI-MDI/ADX-ADXR/PDI - MDI, 81 "
         "Shinohara AR/BR; the stochastics, MACD, SAR and Shinohara ratio write "
-        "bs.sto/bs.mac/bs.sar/bs.sno into --dir). --readout X,Y prints, after the paint, the two "
+        "bs.sto/bs.mac/bs.sar/bs.sno into --dir). The annotations of the file FILE's header names "
+        "are read from --dir and drawn over the chart (annotationsOff hides them). --readout X,Y "
+        "prints, after the paint, the two "
         "texts the price read-out "
         "shows "
         "for the cursor at that client point: the bar line (an empty line when no bar stands "

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/picture.h"
+
 namespace korvo::platform {
 
 namespace {
@@ -14,6 +16,12 @@ int ScaleRounded(int a, int num, int den) {
 }
 
 }  // namespace
+
+Picture Canvas::ReadPixels(Rect) {
+    return {};
+}
+
+void Canvas::DrawPicture(Point, const Picture&) {}
 
 int LogicalToPixels(int logical) { return ScaleRounded(logical, kDotsPerInch, kLogicalPerInch); }
 int PixelsToLogical(int pixels) { return ScaleRounded(pixels, kLogicalPerInch, kDotsPerInch); }

@@ -15,6 +15,8 @@
 
 namespace korvo::platform {
 
+struct Picture;
+
 // 0x00BBGGRR, as the chart code and the stored files keep colours.
 using Colour = std::uint32_t;
 
@@ -163,6 +165,14 @@ public:
     // The drawing surface's size in pixels.
     virtual Size DeviceSize() const = 0;
     virtual bool IsPrinter() const = 0;
+
+    // --- pixel blocks (the screen snapshot) ---
+    // The pixels of a device rectangle as the surface holds them now; an empty
+    // picture where the surface cannot be read back.
+    virtual Picture ReadPixels(Rect deviceRect);
+    // Puts a picture's pixels unchanged at a device point, whatever the
+    // mapping mode and raster mode; the clip in force applies.
+    virtual void DrawPicture(Point devicePixels, const Picture& picture);
 
     // Conversions under the current mapping mode and viewport origin.
     Point LogicalToDevice(Point logical) const;

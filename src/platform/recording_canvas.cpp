@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/picture.h"
+
 namespace korvo::platform {
 
 Rect CanvasCall::AsRect() const {
@@ -88,6 +90,23 @@ void RecordingCanvas::DrawTextWrapped(Rect r, std::string_view utf8) {
     const Rect d = LogicalToDevice(r);
     call.points = {{d.left, d.top}, {d.right, d.bottom}};
     call.text = std::string(utf8);
+    calls_.push_back(std::move(call));
+}
+
+Picture RecordingCanvas::ReadPixels(Rect deviceRect) {
+    const Rect r = deviceRect.Intersected(Rect{0, 0, size_.width, size_.height});
+    Picture picture;
+    if (r.IsEmpty()) return picture;
+    picture.size = Size{r.Width(), r.Height()};
+    picture.pixels.assign(
+        static_cast<std::size_t>(r.Width()) * static_cast<std::size_t>(r.Height()), 0x808080u);
+    return picture;
+}
+
+void RecordingCanvas::DrawPicture(Point devicePixels, const Picture& picture) {
+    CanvasCall call = Make(CallKind::Picture);
+    call.points = {devicePixels,
+                   {devicePixels.x + picture.size.width, devicePixels.y + picture.size.height}};
     calls_.push_back(std::move(call));
 }
 
@@ -234,6 +253,9 @@ std::string FormatCall(const CanvasCall& call) {
             break;
         case CallKind::Pixel:
             s = "pixel " + PointsText(call.points, 1) + " colour=" + Hex(call.textColour);
+            break;
+        case CallKind::Picture:
+            s = "picture " + PointsText(call.points, 2);
             break;
         case CallKind::Text:
         case CallKind::WrappedText:

@@ -7,10 +7,22 @@
 #include <vector>
 
 #include "platform/basic_canvas.h"
+#include "platform/picture.h"
 
 namespace korvo::platform {
 
-enum class CallKind { Line, Polyline, Rectangle, RoundRect, Ellipse, FillRect, Pixel, Text, WrappedText };
+enum class CallKind {
+    Line,
+    Polyline,
+    Rectangle,
+    RoundRect,
+    Ellipse,
+    FillRect,
+    Pixel,
+    Text,
+    WrappedText,
+    Picture
+};
 
 struct CanvasCall {
     CallKind kind = CallKind::Line;
@@ -46,6 +58,10 @@ public:
     void TextOut(Point p, std::string_view utf8) override;
     void DrawTextWrapped(Rect r, std::string_view utf8) override;
     Size TextExtent(std::string_view utf8) override;
+    // A recording has no pixels: the picture read is the rectangle's size,
+    // every pixel 0x808080 (the part of it outside the surface cut off).
+    Picture ReadPixels(Rect deviceRect) override;
+    void DrawPicture(Point devicePixels, const Picture& picture) override;
     Size DeviceSize() const override { return size_; }
     bool IsPrinter() const override { return printer_; }
 
@@ -69,6 +85,7 @@ private:
 //   rect 0,0 100,50 pen=null/1/#000000 brush=#800000
 //   fill 0,0 100,50 brush=#800000
 //   text 100,200 right/top font="Aerial"/-33/400/0/0 colour=#00ff00 "Max 1520"
+//   picture 0,0 1280,800
 // Coordinates are device pixels; colours #rrggbb; a clip, when set, ends the
 // line as clip=l,t,r,b; the inverting raster mode adds rop=invert.
 std::string FormatCall(const CanvasCall& call);

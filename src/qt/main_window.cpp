@@ -21,6 +21,7 @@
 #include "data/progress_bar.h"
 #include "qt/data_list_window.h"
 #include "qt/chart_windows.h"
+#include "qt/dialogs/annotation_text_dialog.h"
 #include "qt/dialogs/custom_size_dialog.h"
 #include "qt/dialogs/data_file_editor_dialog.h"
 #include "qt/dialogs/display_start_dialog.h"
@@ -90,11 +91,12 @@ class ChartSurface : public QWidget {
     }
     void resizeEvent(QResizeEvent*) override { window_.Invalidate(true); }
     void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton) window_.controller_->LeftButtonDown(At(event));
         if (event->button() == Qt::RightButton) window_.controller_->RightButtonDown(At(event));
     }
     void mouseMoveEvent(QMouseEvent* event) override { window_.controller_->MouseMove(At(event)); }
     void mouseReleaseEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton) window_.controller_->LeftButtonUp();
+        if (event->button() == Qt::LeftButton) window_.controller_->LeftButtonUp(At(event));
         if (event->button() == Qt::RightButton) window_.controller_->RightButtonUp(At(event));
     }
     void wheelEvent(QWheelEvent* event) override {
@@ -464,6 +466,15 @@ bool MainWindow::RunHeaderEditor(data::HeaderEditor& editor) {
 bool MainWindow::RunRecordCorrection(data::RecordCorrection& dialog) {
     RecordCorrectionQDialog window(dialog, this);
     return window.exec() == QDialog::Accepted;
+}
+
+bool MainWindow::RunAnnotationTextDialog(annotate::AnnotationTextDialog& dialog) {
+    AnnotationTextQDialog window(dialog, this);
+    return window.exec() == QDialog::Accepted;
+}
+
+void MainWindow::ShowPaintedSoFar() {
+    surface_->repaint();
 }
 
 void MainWindow::CaptureMouse(bool capture) {

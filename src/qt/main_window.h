@@ -88,6 +88,8 @@ class MainWindow : public QMainWindow, public app::MainView {
     bool RunDataFileEditor(data::DataFileEditor& editor) override;
     bool RunHeaderEditor(data::HeaderEditor& editor) override;
     bool RunRecordCorrection(data::RecordCorrection& dialog) override;
+    bool RunAnnotationTextDialog(annotate::AnnotationTextDialog& dialog) override;
+    void ShowPaintedSoFar() override;
     int OpenModeless(app::ModelessKind kind) override;
     void CloseModeless(int handle) override;
     platform::Size ClientSize() const override;

@@ -99,9 +99,9 @@ TEST(MainController, CommandsOfPartsStillToComeAreGreyedAndTheRestAreNot) {
         {7991, false},
         {kCmdTextConvert, false},
         {kCmdReadFormat, false},
-        {kCmdAnnotate, false},
-        {kCmdAnnotationsOff, false},
-        {kCmdDeleteAnnotations, false},
+        {kCmdAnnotate, true},
+        {kCmdAnnotationsOff, true},
+        {kCmdDeleteAnnotations, true},
         {kCmdBuySellPoints, false},
         {kCmdOpenFile, true},
         {7380, true},
@@ -566,9 +566,11 @@ TEST(MainController, OtherViewModesPaintAsTheyAreMeant) {
         int after;
         std::size_t calls;
     };
-    for (const Row& row :
-         {Row{kViewBlank, kViewBlank, 0}, Row{kViewBackgroundOnce, kViewChart, 1},
-          Row{kViewStoreAnnotation, kViewChart, 0}, Row{kViewRestoreSnapshot, kViewChart, 0}}) {
+    for (const Row& row : {Row{kViewBlank, kViewBlank, 0}, Row{kViewBackgroundOnce, kViewChart, 1},
+                           Row{kViewStoreAnnotation, kViewChart, 0},
+                           // Without a picture to put back the chart is painted again: here, with
+                           // nothing loaded, only the background.
+                           Row{kViewRestoreSnapshot, kViewChart, 1}}) {
         Shell shell;
         shell.controller->Command(kCmdShowChart);
         shell.state->viewMode = row.mode;

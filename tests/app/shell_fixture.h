@@ -94,6 +94,16 @@ class FakeView : public app::MainView {
         ++dialogsRun;
         return recordCorrection && recordCorrection(dialog);
     }
+    // What is drawn straight onto the window (read-out, rubber band, snapshot).
+    void DrawOnWindow(const std::function<void(platform::Canvas&)>& draw) override {
+        draw(windowCanvas);
+    }
+    // The annotation text dialog, worked by the test; cancelled without a script.
+    bool RunAnnotationTextDialog(annotate::AnnotationTextDialog& dialog) override {
+        ++dialogsRun;
+        return annotationDialog && annotationDialog(dialog);
+    }
+    void ShowPaintedSoFar() override { ++shownSoFar; }
 
     bool Checked(int id) const {
         const auto it = checked.find(id);
@@ -116,6 +126,9 @@ class FakeView : public app::MainView {
     int dialogsRun = 0;
     std::vector<lists::DataListText> dataLists;
     std::vector<platform::Point> scanPopups;
+    std::function<bool(annotate::AnnotationTextDialog&)> annotationDialog;
+    platform::RecordingCanvas windowCanvas{platform::Size{1024, 700}};
+    int shownSoFar = 0;
 
     std::vector<bool> invalidations;
     std::vector<std::string> menus;

@@ -1,5 +1,6 @@
 #include "qt/gui/qt_canvas.h"
 
+#include <QImage>
 #include <QPen>
 #include <algorithm>
 #include <cmath>
@@ -511,6 +512,51 @@ platform::Size QtCanvas::TextExtent(std::string_view utf8) {
     if (state_.mapMode == MapMode::LoMetric)
         return platform::Size{platform::PixelsToLogical(w), platform::PixelsToLogical(h)};
     return platform::Size{w, h};
+}
+
+platform::Picture QtCanvas::ReadPixels(Rect deviceRect) {
+    platform::Picture picture;
+    QPaintDevice* device = painter_.device();
+    if (!device || device->devType() != QInternal::Image) return picture;
+    const auto* image = static_cast<const QImage*>(device);
+    const QRect r = ToQRect(deviceRect).intersected(image->rect());
+    if (r.isEmpty()) return picture;
+    // The window's picture is 32-bit already; anything else is converted first.
+    const bool direct = image->format() == QImage::Format_RGB32 ||
+                        image->format() == QImage::Format_ARGB32_Premultiplied;
+    const QImage converted = direct ? QImage() : image->convertToFormat(QImage::Format_RGB32);
+    const QImage& source = direct ? *image : converted;
+    picture.size = platform::Size{r.width(), r.height()};
+    picture.pixels.resize(static_cast<std::size_t>(r.width()) *
+                          static_cast<std::size_t>(r.height()));
+    std::uint32_t* out = picture.pixels.data();
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(y)) + r.left();
+        for (int x = 0; x < r.width(); ++x)
+            *out++ = line[x] & 0xFFFFFFu;
+    }
+    return picture;
+}
+
+void QtCanvas::DrawPicture(Point devicePixels, const platform::Picture& picture) {
+    if (picture.IsEmpty()) return;
+    QImage image(picture.size.width, picture.size.height, QImage::Format_RGB32);
+    for (int y = 0; y < picture.size.height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < picture.size.width; ++x)
+            line[x] = 0xFF000000u | picture.At(x, y);
+    }
+    painter_.save();
+    if (state_.clip)
+        painter_.setClipRect(ToQRect(*state_.clip));
+    else
+        painter_.setClipping(false);
+    // The picture is opaque: drawn over, it replaces every pixel it covers,
+    // by the painter's fast copy of one 32-bit image onto another.
+    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter_.drawImage(QPoint(devicePixels.x, devicePixels.y), image);
+    painter_.restore();
+    ++drawn_;
 }
 
 }  // namespace korvo::qt

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/basic_canvas.h"
+#include "platform/picture.h"
 
 namespace korvo::qt {
 
@@ -65,6 +66,9 @@ class QtCanvas : public platform::BasicCanvas {
     void TextOut(platform::Point p, std::string_view utf8) override;
     void DrawTextWrapped(platform::Rect r, std::string_view utf8) override;
     platform::Size TextExtent(std::string_view utf8) override;
+    // Read back only from an image; a widget or a printer gives an empty picture.
+    platform::Picture ReadPixels(platform::Rect deviceRect) override;
+    void DrawPicture(platform::Point devicePixels, const platform::Picture& picture) override;
     platform::Size DeviceSize() const override { return size_; }
     bool IsPrinter() const override { return printer_; }
 
